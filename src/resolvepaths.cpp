@@ -1,0 +1,51 @@
+// resolvepaths: print realpath(3) of each command-line word, one line each.
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#ifndef PATH_MAX
+// POSIX lets a system with no fixed path limit leave PATH_MAX undefined;
+// 4096 bytes is then the size of the buffer that realpath fills.
+#define PATH_MAX 4096
+#endif
+
+int main(int argc, char *argv[])
+{
+    // One buffer serves every word, so a run allocates nothing of its own
+    // however many words it is given.
+    char resolved[PATH_MAX];
+    int status = 0;
+    int write_errno = 0;
+
+    // Every word is a path, even one that begins with '-': there are no
+    // options, so no path can ever be mistaken for one.
+    for (int i = 1; i < argc && write_errno == 0; ++i) {
+        int written = 0;
+        if (realpath(argv[i], resolved) != nullptr) {
+            written = printf("%s\n", resolved);
+        } else {
+            written = printf("ERROR\n");
+            status = 1;
+        }
+        // Keep the failed write's own errno: a later realpath would
+        // overwrite it. Nothing more can be delivered, so stop here.
+        if (written < 0) {
+            write_errno = errno;
+        }
+    }
+
+    // Output is buffered, so most write failures surface only here.
+    if (fflush(stdout) == EOF && write_errno == 0) {
+        write_errno = errno;
+    }
+    if (write_errno != 0 || ferror(stdout) != 0) {
+        // A stream error always comes with a failed call above; EIO only
+        // guards against a C library that sets the flag without saying so.
+        (void)fprintf(stderr, "resolvepaths: stdout: %s\n",
+                      strerror(write_errno != 0 ? write_errno : EIO));
+        status = 2;
+    }
+    return status;
+}

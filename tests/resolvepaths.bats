@@ -1,0 +1,141 @@
+#!/usr/bin/env bats
+# Black-box tests of resolvepaths: each case compares the exit status and the
+# exact bytes of stdout and stderr.
+
+load helpers
+
+# Table rows: case_ WORD LINE adds a word and the line it must yield.
+words=() lines=()
+case_() { words+=("$1"); lines+=("$2"); }
+# expect_table STATUS COMMAND...: runs COMMAND on the table's words; stdout
+# must be the table's lines, each ended by a line feed, and stderr empty.
+expect_table() {
+    local status=$1 want
+    shift
+    printf -v want '%s\n' "${lines[@]}"
+    expect "$status" "$want" "" "$@" "${words[@]}"
+}
+
+@test "no word: no output and status 0; the program's own name is never resolved" {
+    expect 0 "" "" bash -c 'exec -a /no/such/name "$0"' "$tool"
+}
+
+@test "words resolve one line each, in order, whatever they look like" {
+    mkdir -p dir/sub
+    : >file
+    : >-n
+    : >--help
+    ln -s file rel_link
+    ln -s rel_link rel_chain
+    ln -s "$root/dir/sub" abs_link
+    ln -s abs_link abs_chain
+    ln -s nowhere dangling
+    ln -s loop_b loop_a
+    ln -s loop_a loop_b
+    printf -v longer_than_path_max '%.0s./' {1..2100}
+
+    case_ file "$root/file"
+    case_ missing ERROR
+    case_ dir/sub/../../file "$root/file"
+    case_ file "$root/file"
+    case_ . "$root"
+    case_ .. "${root%/*}"
+    case_ "" ERROR
+    case_ -n "$root/-n"
+    case_ --help "$root/--help"
+    case_ --version ERROR
+    case_ - ERROR
+    case_ rel_chain "$root/file"
+    case_ abs_chain "$root/dir/sub"
+    case_ abs_chain/.. "$root/dir"
+    case_ "$root//dir/./sub/" "$root/dir/sub"
+    case_ dangling ERROR
+    case_ loop_a ERROR
+    case_ file/ ERROR
+    case_ "${longer_than_path_max}file" "$root/file"
+    case_ /// /
+
+    expect_table 1 "$tool"
+}
+
+@test "names with conversions, a line feed or bytes that are not UTF-8 come out unchanged" {
+    for name in 'pct%s%n%d%%' $'line\nfeed' $'\xff\xfe\x80bytes' $'tab\tand\\backslash'; do
+        : >"$name"
+        case_ "$name" "$root/$name"
+    done
+
+    expect_table 0 "$tool"
+}
+
+@test "a directory whose real path is longer than PATH_MAX is ERROR, and the run goes on" {
+    : >file
+    printf -v segment '%0200d' 0
+    for _ in {1..25}; do
+        mkdir "$segment"
+        cd "$segment"
+    done
+
+    expect 1 $'ERROR\n'"$root/file"$'\n' "" "$tool" . "$root/file"
+}
+
+@test "a word through a directory that may not be searched is ERROR for an unprivileged user" {
+    mkdir -p locked/inner
+    : >file
+    chmod 000 locked
+    cp "$tool" resolvepaths
+    chmod 755 resolvepaths
+    local as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        # Root is not held back by permissions; drop to nobody.
+        command -v setpriv >/dev/null || skip "running as root and setpriv is missing"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+
+    case_ locked/inner ERROR
+    case_ locked "$root/locked"
+    case_ file "$root/file"
+
+    expect_table 1 "${as_user[@]}" ./resolvepaths
+}
+
+@test "10,000 words give exactly 10,000 lines, in order" {
+    mkdir many
+    (cd many && touch f{1..10000})
+    for i in {1..10000}; do
+        if ((i % 7 == 0)); then
+            case_ "many/m$i" ERROR
+        else
+            case_ "many/f$i" "$root/many/f$i"
+        fi
+    done
+
+    expect_table 1 "$tool"
+}
+
+@test "a failed write is reported with its own reason and status 2" {
+    local full=$'resolvepaths: stdout: No space left on device\n'
+    local many=()
+    for _ in {1..10000}; do many+=("$root"); done
+
+    # The missing word last: its errno must not be taken for the write's.
+    expect 2 "" "$full" bash -c 'exec "$0" / missing >/dev/full' "$tool"
+    # Failing while the words still come: one line, not one per word.
+    expect 2 "" "$full" bash -c 'exec "$0" "$@" >/dev/full' "$tool" "${many[@]}"
+    expect 2 "" $'resolvepaths: stdout: Bad file descriptor\n' \
+        bash -c 'exec "$0" / >&-' "$tool"
+    # More than a pipe holds, so the reader is gone before the writer ends.
+    expect 2 "" $'resolvepaths: stdout: Broken pipe\n' \
+        bash -c 'trap "" PIPE; "$0" "$@" | true; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
+}
+
+@test "with SIGPIPE at its default, a closed pipe ends the tool silently, as for any filter" {
+    # A shell cannot restore a signal that was ignored when it started.
+    sigignored=$(awk '/^SigIgn:/ { print $2 }' /proc/$$/status 2>/dev/null) || true
+    [ -n "$sigignored" ] || skip "cannot tell whether SIGPIPE is ignored"
+    (( (16#$sigignored & (1 << 12)) == 0 )) || skip "SIGPIPE was ignored when the tests started"
+    local many=()
+    for _ in {1..10000}; do many+=("$root"); done
+
+    expect 141 "$root"$'\n' "" \
+        bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
+}
