@@ -3,6 +3,8 @@
 
 # The binary under test, as the build names it.
 tool=${RESOLVEPATHS:?set RESOLVEPATHS to the resolvepaths binary under test}
+# Tests change directory, so a relative name is made absolute first.
+[[ $tool == /* ]] || tool=$PWD/$tool
 
 setup() {
     fixture=$(mktemp -d)

@@ -1,4 +1,4 @@
 // Hides PATH_MAX, as on a system that sets no fixed limit on path length:
-// the guard keeps later includes of <limits.h> from defining it again.
-#include <limits.h>
+// the guard keeps later includes of <climits> from defining it again.
+#include <climits>
 #undef PATH_MAX

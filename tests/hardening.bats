@@ -1,0 +1,49 @@
+#!/usr/bin/env bats
+# Reads the built binary with readelf: it links the C library alone and
+# carries every hardening property of a distribution build.
+
+tool=${RESOLVEPATHS:?set RESOLVEPATHS to the resolvepaths binary under test}
+
+# has PATTERN READELF-OPTIONS...: readelf's report on the tool matches PATTERN.
+has() {
+    local pattern=$1
+    shift
+    readelf -W "$@" "$tool" | grep -E -q -- "$pattern" || {
+        echo "readelf $* shows no match for: $pattern"
+        return 1
+    }
+}
+
+@test "links nothing but the C library" {
+    needed=$(readelf -d "$tool" | awk '/\(NEEDED\)/ { print $NF }')
+    [ "$needed" = "[libc.so.6]" ] || { echo "NEEDED: $needed"; false; }
+}
+
+@test "position-independent executable" {
+    has 'Type: +DYN' -h
+    has 'FLAGS_1.*PIE' -d
+}
+
+@test "full RELRO with immediate binding" {
+    has '^ *GNU_RELRO ' -l
+    has '\(FLAGS\).*BIND_NOW' -d
+}
+
+@test "stack protector" {
+    has ' __stack_chk_fail\b' --dyn-syms
+}
+
+@test "realpath into the fixed buffer is checked by the C library" {
+    has ' __realpath_chk\b' --dyn-syms
+}
+
+# Stack clash probes and control-flow markers leave no trace readelf can
+# name, so these read the compiler's recorded command line instead.
+@test "stack clash protection" {
+    has ' -fstack-clash-protection\b' -p .GCC.command.line
+}
+
+@test "control-flow protection where the processor has it" {
+    [[ $(uname -m) == @(x86_64|i?86) ]] || skip "-fcf-protection is for x86 only"
+    has ' -fcf-protection(=full)?\b' -p .GCC.command.line
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bats
+# Under valgrind: the heap use of a run must not grow with the number of
+# words, and a run must leave no leak and no memory error.
+
+load helpers
+
+# heap_use COUNT: runs the tool on COUNT words under memcheck and prints the
+# "N allocs" of its heap summary; fails on a leak, an error or a wrong status.
+heap_use() {
+    local log=$BATS_TEST_TMPDIR/valgrind.log status=0 words
+    mapfile -t words < <(printf '%s\n' "${sample[@]}" |
+        awk -v n="$1" '{ w[NR] = $0 } END { for (i = 0; i < n; i++) print w[i % NR + 1] }')
+    valgrind --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all \
+        --error-exitcode=99 --log-file="$log" "$tool" "${words[@]}" >/dev/null || status=$?
+    [ "$status" -eq 1 ] || { cat "$log"; echo "exit status $status, expected 1"; return 1; }
+    grep -q 'in use at exit: 0 bytes in 0 blocks' "$log" || { cat "$log"; return 1; }
+    grep -o -E 'total heap usage: [0-9,]+ allocs' "$log"
+}
+
+@test "10 words and 10,000 words allocate alike, with no leak or error" {
+    command -v valgrind >/dev/null || skip "valgrind is not installed"
+    mkdir -p dir/sub
+    : >file
+    ln -s dir/sub link
+    sample=(file link link/../.. dir//sub/. missing "$root/file" . .. / file/)
+
+    few=$(heap_use 10)
+    many=$(heap_use 10000)
+    [ "$few" = "$many" ] || { echo "10 words: $few; 10,000 words: $many"; false; }
+}
