@@ -34,6 +34,10 @@ has() {
 }
 
 @test "realpath into the fixed buffer is checked by the C library" {
+    # glibc 2.36's fortified realpath is an inline wrapper that clang does not
+    # apply; the release and package builds use g++, which does.
+    ! readelf -p .comment "$tool" | grep -q 'clang version' ||
+        skip "built by clang, which leaves glibc's realpath unfortified"
     has ' __realpath_chk\b' --dyn-syms
 }
 
