@@ -21,9 +21,9 @@ int main(int argc, char *argv[])
 
     // Every word is a path, even one that begins with '-': there are no
     // options, so no path can ever be mistaken for one.
-    for (int i = 1; i < argc && write_errno == 0; ++i) {
+    for (int arg = 1; arg < argc && write_errno == 0; ++arg) {
         int written = 0;
-        if (realpath(argv[i], resolved) != nullptr) {
+        if (realpath(argv[arg], resolved) != nullptr) {
             written = printf("%s\n", resolved);
         } else {
             written = printf("ERROR\n");
