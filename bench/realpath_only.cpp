@@ -10,8 +10,12 @@
 int main(int argc, char *argv[])
 {
     char resolved[PATH_MAX];
-    for (int i = 1; i < argc; ++i) {
-        (void)realpath(argv[i], resolved);
+    int status = 0;
+    for (int arg = 1; arg < argc; ++arg) {
+        if (realpath(argv[arg], resolved) == nullptr) {
+            status = 1;
+        }
     }
-    return 0;
+    // The same status as resolvepaths, from the same test of each result.
+    return status;
 }
