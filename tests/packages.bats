@@ -23,7 +23,7 @@ works() {
     dpkg-deb -x "${deb[0]}" unpacked
     works "$root/unpacked/usr"
     # Packaging strips the binary; every hardening property must survive it.
-    RESOLVEPATHS=$root/unpacked/usr/bin/resolvepaths bats "$BATS_TEST_DIRNAME/hardening.bats"
+    STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/bin/resolvepaths bats "$BATS_TEST_DIRNAME/hardening.bats"
 }
 
 @test "the .tar.gz and cmake --install give the same working tree" {
