@@ -40,11 +40,23 @@ int main(int argc, char *argv[])
     if (fflush(stdout) == EOF && write_errno == 0) {
         write_errno = errno;
     }
-    if (write_errno != 0 || ferror(stdout) != 0) {
-        // A stream error always comes with a failed call above; EIO only
-        // guards against a C library that sets the flag without saying so.
+    // A stream error always comes with a failed call above; EIO only guards
+    // against a C library that sets the flag without saying so.
+    if (ferror(stdout) != 0 && write_errno == 0) {
+        write_errno = EIO;
+    }
+    // Some file systems (NFS, FUSE) report a failed write-back only when the
+    // file is closed, so the close is checked like any write. With no word
+    // there was nothing to write, and a standard output that was never open
+    // is then no failure.
+    if (fclose(stdout) == EOF && write_errno == 0 &&
+        !(errno == EBADF && argc < 2)) {
+        write_errno = errno;
+    }
+    // Only the first failure is reported: what follows it is its consequence.
+    if (write_errno != 0) {
         (void)fprintf(stderr, "resolvepaths: stdout: %s\n",
-                      strerror(write_errno != 0 ? write_errno : EIO));
+                      strerror(write_errno));
         status = 2;
     }
     return status;

@@ -109,31 +109,3 @@ expect_table() {
 
     expect_table 1 "$tool"
 }
-
-@test "a failed write is reported with its own reason and status 2" {
-    local full=$'resolvepaths: stdout: No space left on device\n'
-    local many
-    mapfile -t many < <(yes "$root" | head -n 10000)
-
-    # The missing word last: its errno must not be taken for the write's.
-    expect 2 "" "$full" bash -c 'exec "$0" / missing >/dev/full' "$tool"
-    # Failing while the words still come: one line, not one per word.
-    expect 2 "" "$full" bash -c 'exec "$0" "$@" >/dev/full' "$tool" "${many[@]}"
-    expect 2 "" $'resolvepaths: stdout: Bad file descriptor\n' \
-        bash -c 'exec "$0" / >&-' "$tool"
-    # More than a pipe holds, so the reader is gone before the writer ends.
-    expect 2 "" $'resolvepaths: stdout: Broken pipe\n' \
-        bash -c 'trap "" PIPE; "$0" "$@" | true; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
-}
-
-@test "with SIGPIPE at its default, a closed pipe ends the tool silently, as for any filter" {
-    # A shell cannot restore a signal that was ignored when it started.
-    sigignored=$(awk '/^SigIgn:/ { print $2 }' /proc/$$/status 2>/dev/null) || true
-    [ -n "$sigignored" ] || skip "cannot tell whether SIGPIPE is ignored"
-    (( (16#$sigignored & (1 << 12)) == 0 )) || skip "SIGPIPE was ignored when the tests started"
-    local many
-    mapfile -t many < <(yes "$root" | head -n 10000)
-
-    expect 141 "$root"$'\n' "" \
-        bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
-}

@@ -1,0 +1,86 @@
+#!/usr/bin/env bats
+# When standard output fails, by a real fault or one injected with strace,
+# the tool exits 2 with one line naming the first failure's reason, and what
+# it did write is an exact prefix of the whole output.
+
+load helpers
+
+errno_text=${ERRNO_TEXT:?set ERRNO_TEXT to the errno_text helper built for the target}
+
+# failure[NAME]: the one stderr line for a standard output that failed with
+# errno NAME, worded as the C library under test words it.
+declare -gA failure
+while IFS=$'\t' read -r name text; do
+    failure[$name]="resolvepaths: stdout: $text"$'\n'
+done < <("$errno_text")
+
+@test "a real write failure is reported with its own reason and status 2" {
+    local many
+    mapfile -t many < <(yes "$root" | head -n 10000)
+
+    # The missing word last: its errno must not be taken for the write's.
+    expect 2 "" "${failure[ENOSPC]}" bash -c 'exec "$0" / missing >/dev/full' "$tool"
+    # Failing while the words still come: one line, not one per word.
+    expect 2 "" "${failure[ENOSPC]}" bash -c 'exec "$0" "$@" >/dev/full' "$tool" "${many[@]}"
+    # The write and then the close fail: still one line, the write's.
+    expect 2 "" "${failure[EBADF]}" bash -c 'exec "$0" / >&-' "$tool"
+    # With no word there is nothing to write, so a closed stdout is fine.
+    expect 0 "" "" bash -c 'exec "$0" >&-' "$tool"
+    # More than a pipe holds, so the reader is gone before the writer ends.
+    expect 2 "" "${failure[EPIPE]}" \
+        bash -c 'trap "" PIPE; "$0" "$@" | true; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
+    # Past the file-size limit, with SIGXFSZ ignored so that write fails.
+    expect 2 "" "${failure[EFBIG]}" \
+        bash -c 'trap "" XFSZ; ulimit -f 1; exec "$0" "$@" >big' "$tool" "${many[@]}"
+}
+
+@test "with SIGPIPE at its default, a closed pipe ends the tool silently, as for any filter" {
+    # A shell cannot restore a signal that was ignored when it started.
+    sigignored=$(awk '/^SigIgn:/ { print $2 }' /proc/$$/status 2>/dev/null) || true
+    [ -n "$sigignored" ] || skip "cannot tell whether SIGPIPE is ignored"
+    (( (16#$sigignored & (1 << 12)) == 0 )) || skip "SIGPIPE was ignored when the tests started"
+    local many
+    mapfile -t many < <(yes "$root" | head -n 10000)
+
+    expect 141 "$root"$'\n' "" \
+        bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
+}
+
+@test "an injected failure of the first, a middle or the last write, or of the close" {
+    command -v strace >/dev/null || skip "strace is not installed"
+    [ -z "${EMULATOR:-}" ] || skip "strace would trace the emulator, not the tool"
+    strace -o /dev/null true 2>/dev/null || skip "strace cannot trace here (no ptrace)"
+    local many
+    mapfile -t many < <(yes "$root" | head -n 10000)
+
+    # A fault-free traced run gives the whole output, and where each write
+    # and the close of stdout fall in strace's count of those calls, so the
+    # rows hold whatever buffer size the C library chooses.
+    strace -o trace -e trace=write,close "$tool" "${many[@]}" >whole
+    local writes close
+    mapfile -t writes < <(awk '/^write\(/ { n++ } /^write\(1,/ { print n }' trace)
+    close=$(awk '/^close\(/ { n++ } /^close\(1\)/ { print n }' trace)
+    [ -n "$close" ] || { echo "the fault-free run never closes stdout"; false; }
+    [ "${#writes[@]}" -ge 3 ] || { echo "only ${#writes[@]} writes: too few words"; false; }
+
+    local rows=("close:error=EIO:when=$close EIO") name at
+    for name in EIO ENOSPC EDQUOT EFBIG EAGAIN; do
+        for at in "${writes[0]}" "${writes[${#writes[@]} / 2]}" "${writes[-1]}"; do
+            rows+=("write:error=$name:when=$at $name")
+        done
+    done
+
+    local row fault status wrong=0
+    for row in "${rows[@]}"; do
+        read -r fault name <<<"$row"
+        status=0
+        strace -o /dev/null -e inject="$fault" "$tool" "${many[@]}" >out 2>err || status=$?
+        printf %s "${failure[$name]}" >err.want
+        # cmp -n stops at the end of out, and fails if whole ends first.
+        if [ "$status" -ne 2 ] || ! cmp -s err.want err || ! cmp -s -n "$(wc -c <out)" out whole; then
+            echo "inject=$fault: status $status, stderr: $(cat err), stdout $(wc -c <out) bytes"
+            wrong=1
+        fi
+    done
+    return "$wrong"
+}
