@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The resolvepaths authors
+// SPDX-License-Identifier: ISC
 // The throughput limit: realpath(3) on every word into one PATH_MAX buffer,
 // as resolvepaths does it, with no output at all.
 #include <climits>

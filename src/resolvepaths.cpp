@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The resolvepaths authors
+// SPDX-License-Identifier: ISC
 // resolvepaths: print realpath(3) of each command-line word, one line each.
 #include <cerrno>
 #include <climits>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The resolvepaths authors
+// SPDX-License-Identifier: ISC
 // Prints "NAME<tab>text" for each errno the output-failure tests provoke, as
 // the C library under test words it: the texts differ between C libraries.
 #include <errno.h>

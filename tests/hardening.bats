@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
 # Reads the built binary with readelf: it links the C library alone and
 # carries every hardening property of a distribution build.
 

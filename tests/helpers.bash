@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
 # Shared by the bats files: a fresh fixture directory per test, and an exact
 # comparison of a command's exit status, stdout bytes and stderr bytes.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
 # Under valgrind: the heap use of a run must not grow with the number of
 # words, and a run must leave no leak and no memory error.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
 # When standard output fails, by a real fault or one injected with strace,
 # the tool exits 2 with one line naming the first failure's reason, and what
 # it did write is an exact prefix of the whole output.

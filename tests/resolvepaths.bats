@@ -1,4 +1,6 @@
 #!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
 # Black-box tests of resolvepaths: each case compares the exit status and the
 # exact bytes of stdout and stderr.
 
