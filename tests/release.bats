@@ -1,0 +1,39 @@
+#!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+# The source release holds exactly the committed files, and a tree unpacked
+# from it, with no git, builds, passes the suite and packages reproducibly.
+
+load helpers
+
+source_release=${SOURCE_RELEASE:?set SOURCE_RELEASE to the source .tar.gz}
+source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
+
+@test "the source release holds exactly the files of the last commit" {
+    expect 0 "$(git -C "$source_dir" ls-files | sort)"$'\n' "" \
+        bash -c 'tar -tzf "$0" | grep -v "/$" | cut -d/ -f2- | sort' "$source_release"
+}
+
+# package_from_release DIR: unpacks the source release into DIR/source,
+# then configures, builds and packages it in DIR/build, as a distribution
+# would.
+package_from_release() {
+    mkdir -p "$1/source"
+    tar -xzf "$source_release" -C "$1/source" --strip-components=1
+    cmake -S "$1/source" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$1/build" >/dev/null
+    (cd "$1/build" && cpack -B packages >/dev/null)
+}
+
+@test "unpacked twice without git: the suite passes and the packages are identical" {
+    # Two paths of different lengths, built one after the other: neither the
+    # place nor the time may reach the packages.
+    unset SOURCE_DATE_EPOCH
+    package_from_release one
+    package_from_release another/tree
+    [ ! -e one/source/.git ]
+    (cd one/build/packages && sha256sum -- *.deb *.tar.gz) >one.sums
+    (cd another/tree/build/packages && sha256sum -c --quiet ../../../../one.sums)
+    # The release tests themselves need the git repository.
+    ctest --test-dir one/build --output-on-failure -E '^(source_release|release)$'
+}
