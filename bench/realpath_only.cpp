@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: ISC
 // The throughput limit: realpath(3) on every word into one PATH_MAX buffer,
 // as resolvepaths does it, with no output at all.
-#include <climits>
-#include <cstdlib>
+#include <limits.h>
+#include <stdlib.h>
 
 #ifndef PATH_MAX
 #define PATH_MAX 4096

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The resolvepaths authors
 // SPDX-License-Identifier: ISC
 // resolvepaths: print realpath(3) of each command-line word, one line each.
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+// The C headers, not <cstdio> and the like: those come with a C++ library
+// built for one C library, and the tool must build against any.
+#include <errno.h>
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
 #ifndef PATH_MAX
 // POSIX lets a system with no fixed path limit leave PATH_MAX undefined;

@@ -7,6 +7,17 @@
 tool=${RESOLVEPATHS:?set RESOLVEPATHS to the resolvepaths binary under test}
 # Tests change directory, so a relative name is made absolute first.
 [[ $tool == /* ]] || tool=$PWD/$tool
+# The target's emulator (such as qemu-aarch64 -L /usr/aarch64-linux-gnu), or
+# nothing where the binary runs here as it is.
+read -r -a emulator <<<"${EMULATOR:-}"
+if ((${#emulator[@]} > 0)); then
+    # Tests call "$tool" as a program; under emulation it is a script that
+    # runs the binary through the emulator.
+    printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$tool" \
+        >"$BATS_RUN_TMPDIR/resolvepaths"
+    chmod 755 "$BATS_RUN_TMPDIR/resolvepaths"
+    tool=$BATS_RUN_TMPDIR/resolvepaths
+fi
 
 setup() {
     fixture=$(mktemp -d)

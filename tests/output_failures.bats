@@ -14,7 +14,7 @@ errno_text=${ERRNO_TEXT:?set ERRNO_TEXT to the errno_text helper built for the t
 declare -gA failure
 while IFS=$'\t' read -r name text; do
     failure[$name]="resolvepaths: stdout: $text"$'\n'
-done < <("$errno_text")
+done < <("${emulator[@]}" "$errno_text")
 
 @test "a real write failure is reported with its own reason and status 2" {
     local many
@@ -50,31 +50,35 @@ done < <("$errno_text")
 
 @test "an injected failure of the first, a middle or the last write, or of the close" {
     command -v strace >/dev/null || skip "strace is not installed"
-    [ -z "${EMULATOR:-}" ] || skip "strace would trace the emulator, not the tool"
+    ((${#emulator[@]} == 0)) || skip "strace would trace the emulator, not the tool"
     strace -o /dev/null true 2>/dev/null || skip "strace cannot trace here (no ptrace)"
     local many
     mapfile -t many < <(yes "$root" | head -n 10000)
 
     # A fault-free traced run gives the whole output, and where each write
-    # and the close of stdout fall in strace's count of those calls, so the
-    # rows hold whatever buffer size the C library chooses.
-    strace -o trace -e trace=write,close "$tool" "${many[@]}" >whole
+    # and the close of stdout fall in strace's count of calls of their kind,
+    # so the rows hold whatever buffer size, and whichever of write and
+    # writev, the C library chooses.
+    strace -o trace -e trace=write,writev,close "$tool" "${many[@]}" >whole
     local writes close
-    mapfile -t writes < <(awk '/^write\(/ { n++ } /^write\(1,/ { print n }' trace)
+    mapfile -t writes < <(awk -F'(' '
+        $1 == "write" || $1 == "writev" { n[$1]++ }
+        /^writev?\(1,/ { print $1 ":when=" n[$1] }' trace)
     close=$(awk '/^close\(/ { n++ } /^close\(1\)/ { print n }' trace)
     [ -n "$close" ] || { echo "the fault-free run never closes stdout"; false; }
     [ "${#writes[@]}" -ge 3 ] || { echo "only ${#writes[@]} writes: too few words"; false; }
 
-    local rows=("close:error=EIO:when=$close EIO") name at
+    local rows=("close:when=$close EIO") name at
     for name in EIO ENOSPC EDQUOT EFBIG EAGAIN; do
         for at in "${writes[0]}" "${writes[${#writes[@]} / 2]}" "${writes[-1]}"; do
-            rows+=("write:error=$name:when=$at $name")
+            rows+=("$at $name")
         done
     done
 
     local row fault status wrong=0
     for row in "${rows[@]}"; do
         read -r fault name <<<"$row"
+        fault=${fault/:/:error=$name:}
         status=0
         strace -o /dev/null -e inject="$fault" "$tool" "${many[@]}" >out 2>err || status=$?
         printf %s "${failure[$name]}" >err.want
