@@ -1,0 +1,67 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+# Sourced by bench/run: timing with hyperfine, and the Markdown rows.
+# Expects: rounds (how many rounds a comparison takes) and pin (a command
+# prefix that keeps a process on one CPU, or nothing).
+
+# launch WORDS PROGRAM: the command that gives PROGRAM the words of the file
+# WORDS, one per line, through xargs, as a user passes a long list.
+launch() {
+    printf '%s\n' "xargs -a $1 -d '\\n' -s 1048576 $2"
+}
+
+# median_seconds RUNS COMMAND: the median wall time of COMMAND over RUNS.
+median_seconds() {
+    # A run that meets a missing word exits non-zero by design, hence
+    # --ignore-failure; hyperfine's notes on outliers go to a log.
+    "${pin[@]}" hyperfine --shell=none --ignore-failure --style none --warmup 1 \
+        --runs "$1" --export-json timing.json "$2" >/dev/null 2>hyperfine.log ||
+        { cat hyperfine.log >&2; exit 1; }
+    awk -F': ' '/"median"/ { sub(/,$/, "", $2); print $2; exit }' timing.json
+}
+
+# ratios NAME RUNS CANDIDATE LIMIT: writes NAME.ratios, one line per round
+# (candidate / limit, candidate, limit, from medians of RUNS), sorted.
+# Many short rounds, each timing both sides back to back: the machine's
+# state drifts over seconds, so each round compares like with like, and the
+# median of the rounds shrugs off the odd round that the drift still splits.
+ratios() {
+    local name=$1 runs=$2 round
+    for round in $(seq 1 "$rounds"); do
+        "${pin[@]}" hyperfine --shell=none --ignore-failure --style none --warmup 1 \
+            --runs "$runs" --export-csv "$name-$round.csv" "$3" "$4" \
+            >/dev/null 2>"$name-$round.log" || { cat "$name-$round.log" >&2; exit 1; }
+        # CSV columns: command,mean,stddev,median,user,system,min,max
+        awk -F, 'NR == 2 { c = $4 } NR == 3 { printf "%.6f %.6f %.6f\n", c / $4, c, $4 }' \
+            "$name-$round.csv"
+    done | sort -n >"$name.ratios"
+}
+
+# summary NAME LABEL TARGET: one Markdown row from NAME.ratios.
+summary() {
+    awk -v label="$2" -v target="$3" '
+        { r[NR] = $1; c[NR] = $2; l[NR] = $3 }
+        END {
+            m = int((NR + 1) / 2)
+            printf "| %s | %.3f | %.3f–%.3f | %s | %.3f ms | %.3f ms |\n",
+                label, r[m], r[1], r[NR], target, c[m] * 1000, l[m] * 1000
+        }' "$1.ratios"
+}
+
+# runs_for COUNT: enough runs that the median of a list of COUNT words is
+# steady, without spending minutes on the longest lists.
+runs_for() {
+    if [ "$1" -le 1000 ]; then echo 100; elif [ "$1" -le 10000 ]; then echo 20; else echo 5; fi
+}
+
+# cost_per_word PROGRAM WORDS: the microseconds each word of the file WORDS
+# adds to a run of PROGRAM, over a run that is given no word at all, so that
+# start-up is not counted as if it were the words' cost.
+cost_per_word() {
+    local count base total
+    count=$(wc -l <"$2")
+    base=$(median_seconds "$(runs_for "$count")" "$(launch /dev/null "$1")")
+    total=$(median_seconds "$(runs_for "$count")" "$(launch "$2" "$1")")
+    awk -v base="$base" -v total="$total" -v count="$count" \
+        'BEGIN { printf "%.3f\n", (total - base) / count * 1e6 }'
+}
