@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
+# shellcheck shell=bash
 # Sourced by bench/run: the tree the words resolve in, and the word lists.
 
 # make_tree: in the working directory, 50 directories of 20 subdirectories,

@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
+# shellcheck shell=bash disable=SC2154 # rounds and pin come from bench/run
 # Sourced by bench/run: timing with hyperfine, and the Markdown rows.
 # Expects: rounds (how many rounds a comparison takes) and pin (a command
 # prefix that keeps a process on one CPU, or nothing).
