@@ -11,14 +11,18 @@ launch() {
     printf '%s\n' "xargs -a $1 -d '\\n' -s 1048576 $2"
 }
 
-# median_seconds RUNS COMMAND: the median wall time of COMMAND over RUNS.
-median_seconds() {
+# medians RUNS COMMAND...: the median wall time of each COMMAND over RUNS,
+# one per line, each command timed right after the one before it.
+medians() {
+    local runs=$1
+    shift
     # A run that meets a missing word exits non-zero by design, hence
     # --ignore-failure; hyperfine's notes on outliers go to a log.
     "${pin[@]}" hyperfine --shell=none --ignore-failure --style none --warmup 1 \
-        --runs "$1" --export-json timing.json "$2" >/dev/null 2>hyperfine.log ||
+        --runs "$runs" --export-csv timing.csv "$@" >/dev/null 2>hyperfine.log ||
         { cat hyperfine.log >&2; exit 1; }
-    awk -F': ' '/"median"/ { sub(/,$/, "", $2); print $2; exit }' timing.json
+    # CSV columns: command,mean,stddev,median,user,system,min,max
+    awk -F, 'NR > 1 { print $4 }' timing.csv
 }
 
 # ratios NAME RUNS CANDIDATE LIMIT: writes NAME.ratios, one line per round
@@ -59,10 +63,8 @@ runs_for() {
 # adds to a run of PROGRAM, over a run that is given no word at all, so that
 # start-up is not counted as if it were the words' cost.
 cost_per_word() {
-    local count base total
+    local count
     count=$(wc -l <"$2")
-    base=$(median_seconds "$(runs_for "$count")" "$(launch /dev/null "$1")")
-    total=$(median_seconds "$(runs_for "$count")" "$(launch "$2" "$1")")
-    awk -v base="$base" -v total="$total" -v count="$count" \
-        'BEGIN { printf "%.3f\n", (total - base) / count * 1e6 }'
+    medians "$(runs_for "$count")" "$(launch /dev/null "$1")" "$(launch "$2" "$1")" |
+        awk -v count="$count" 'NR == 1 { base = $1 } NR == 2 { printf "%.3f\n", ($1 - base) / count * 1e6 }'
 }

@@ -4,21 +4,27 @@
 # Reads the built binary with readelf: it links the C library alone and
 # carries every hardening property of a distribution build.
 
-tool=${RESOLVEPATHS:?set RESOLVEPATHS to the resolvepaths binary under test}
+load helpers
+
+# The binary itself, never a script that runs it under an emulator.
+setup() {
+    [ -n "$binary" ] ||
+        skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
+}
 
 # has PATTERN READELF-OPTIONS...: readelf's report on the tool matches PATTERN.
 has() {
     local pattern=$1
     shift
-    readelf -W "$@" "$tool" | grep -E -q -- "$pattern" || {
+    readelf -W "$@" "$binary" | grep -E -q -- "$pattern" || {
         echo "readelf $* shows no match for: $pattern"
         return 1
     }
 }
 
 @test "links nothing but the C library" {
-    needed=$(readelf -d "$tool" | awk '/\(NEEDED\)/ { print $NF }')
-    interpreter=$(readelf -l "$tool" | grep -F 'program interpreter' || true)
+    needed=$(readelf -d "$binary" | awk '/\(NEEDED\)/ { print $NF }')
+    interpreter=$(readelf -l "$binary" | grep -F 'program interpreter' || true)
     if [ "${STATIC:-0}" = 1 ]; then
         # Linked statically: it needs nothing at all of the system it runs on.
         [ -z "$needed$interpreter" ] || { echo "NEEDED: $needed; $interpreter"; false; }
@@ -48,7 +54,7 @@ has() {
     if [ "${STATIC:-0}" = 1 ]; then
         # Static: the C library's handler is linked in, named only in the
         # symbol table, which packaging strips.
-        if readelf -S "$tool" | grep -q -F .symtab; then
+        if readelf -S "$binary" | grep -q -F .symtab; then
             has ' __stack_chk_fail\b' --syms
         else
             recorded -fstack-protector-strong
@@ -74,7 +80,7 @@ has() {
 # name, so these read the compiler's recorded command line instead.
 recorded() {
     # llvm-strip drops the record; the unstripped build binary still has it.
-    if [ -n "${STRIPPED:-}" ] && ! readelf -S "$tool" | grep -q -F .GCC.command.line; then
+    if [ -n "${STRIPPED:-}" ] && ! readelf -S "$binary" | grep -q -F .GCC.command.line; then
         skip "stripped of the recorded command line"
     fi
     has " $1\\b" -p .GCC.command.line
@@ -86,7 +92,7 @@ recorded() {
 
 @test "control-flow protection where the processor has it" {
     # The binary's own machine, which under cross-compiling is not this one's.
-    readelf -h "$tool" | grep -q -E 'Machine: +(Advanced Micro Devices X86-64|Intel 80386)' ||
+    readelf -h "$binary" | grep -q -E 'Machine: +(Advanced Micro Devices X86-64|Intel 80386)' ||
         skip "-fcf-protection is for x86 only"
     recorded '-fcf-protection(=full)?'
 }

@@ -1,25 +1,40 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
+# shellcheck shell=bash disable=SC2034 # what it sets is for the bats files
 # Shared by the bats files: a fresh fixture directory per test, and an exact
 # comparison of a command's exit status, stdout bytes and stderr bytes.
 
-# The binary under test, as the build names it.
-tool=${RESOLVEPATHS:?set RESOLVEPATHS to the resolvepaths binary under test}
+# Run by hand rather than by CTest, take what CTest would pass from the test
+# preset's build, where there is one.
+test_build_environment=$BATS_TEST_DIRNAME/../build/test/tests/environment
+if [ -z "${RESOLVEPATHS:-}" ] && [ -f "$test_build_environment" ]; then
+    # shellcheck source=/dev/null
+    source "$test_build_environment"
+fi
+
+# The binary under test, as the build names it; with none, every test skips
+# and says what to set.
+binary=${RESOLVEPATHS:-}
 # Tests change directory, so a relative name is made absolute first.
-[[ $tool == /* ]] || tool=$PWD/$tool
+[[ -z $binary || $binary == /* ]] || binary=$PWD/$binary
+tool=$binary
 # The target's emulator (such as qemu-aarch64 -L /usr/aarch64-linux-gnu), or
 # nothing where the binary runs here as it is.
 read -r -a emulator <<<"${EMULATOR:-}"
-if ((${#emulator[@]} > 0)); then
+if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
     # Tests call "$tool" as a program; under emulation it is a script that
     # runs the binary through the emulator.
-    printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$tool" \
+    printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$binary" \
         >"$BATS_RUN_TMPDIR/resolvepaths"
     chmod 755 "$BATS_RUN_TMPDIR/resolvepaths"
     tool=$BATS_RUN_TMPDIR/resolvepaths
 fi
 
-setup() {
+# make_fixture: a fresh directory for the test, made the working directory;
+# root is its physical path.
+make_fixture() {
+    [ -n "$binary" ] ||
+        skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
     fixture=$(mktemp -d)
     # Searchable by all, so that an unprivileged user can reach what is in it.
     chmod 755 "$fixture"
@@ -28,7 +43,12 @@ setup() {
     cd "$root" || return
 }
 
+setup() {
+    make_fixture
+}
+
 teardown() {
+    [ -n "${fixture:-}" ] || return 0
     cd / || return
     # A mode-000 directory must be opened up before it can be emptied.
     chmod -R u+rwx "$fixture"
