@@ -53,18 +53,25 @@ summary() {
         }' "$1.ratios"
 }
 
-# runs_for COUNT: enough runs that the median of a list of COUNT words is
-# steady, without spending minutes on the longest lists.
+# runs_for COUNT: enough runs, and rounds of them, that the cost of COUNT
+# words stands clear of the noise in start-up, without spending minutes on
+# the longest lists: "RUNS ROUNDS".
 runs_for() {
-    if [ "$1" -le 1000 ]; then echo 100; elif [ "$1" -le 10000 ]; then echo 20; else echo 5; fi
+    if [ "$1" -le 1000 ]; then echo 50 9; elif [ "$1" -le 10000 ]; then echo 10 5; else echo 3 3; fi
 }
 
 # cost_per_word PROGRAM WORDS: the microseconds each word of the file WORDS
 # adds to a run of PROGRAM, over a run that is given no word at all, so that
-# start-up is not counted as if it were the words' cost.
+# start-up is not counted as if it were the words' cost. Each round times
+# both back to back; the median of the rounds' differences is the cost.
 cost_per_word() {
-    local count
+    local count runs cost_rounds
     count=$(wc -l <"$2")
-    medians "$(runs_for "$count")" "$(launch /dev/null "$1")" "$(launch "$2" "$1")" |
-        awk -v count="$count" 'NR == 1 { base = $1 } NR == 2 { printf "%.3f\n", ($1 - base) / count * 1e6 }'
+    read -r runs cost_rounds <<<"$(runs_for "$count")"
+    # A smoke run (BENCH_ROUNDS=1) takes one round of each.
+    ((cost_rounds <= rounds)) || cost_rounds=$rounds
+    for _ in $(seq 1 "$cost_rounds"); do
+        medians "$runs" "$(launch /dev/null "$1")" "$(launch "$2" "$1")" |
+            awk -v count="$count" 'NR == 1 { base = $1 } NR == 2 { print ($1 - base) / count * 1e6 }'
+    done | sort -g | awk '{ cost[NR] = $1 } END { printf "%.3f\n", cost[int((NR + 1) / 2)] }'
 }
