@@ -60,18 +60,21 @@ runs_for() {
     if [ "$1" -le 1000 ]; then echo 50 9; elif [ "$1" -le 10000 ]; then echo 10 5; else echo 3 3; fi
 }
 
-# cost_per_word PROGRAM WORDS: the microseconds each word of the file WORDS
-# adds to a run of PROGRAM, over a run that is given no word at all, so that
-# start-up is not counted as if it were the words' cost. Each round times
-# both back to back; the median of the rounds' differences is the cost.
+# cost_per_word PROGRAM WORDS BASE: the microseconds that each word of the
+# file WORDS beyond those of the file BASE adds to a run of PROGRAM, so that
+# neither start-up nor the first use of the code that resolves and writes
+# (page faults, which are dear on a virtual machine) counts as the words'
+# cost. Each round times both runs back to back; the cost is the median of
+# the rounds' differences.
 cost_per_word() {
-    local count runs cost_rounds
+    local count extra runs cost_rounds
     count=$(wc -l <"$2")
+    extra=$((count - $(wc -l <"$3")))
     read -r runs cost_rounds <<<"$(runs_for "$count")"
     # A smoke run (BENCH_ROUNDS=1) takes one round of each.
     ((cost_rounds <= rounds)) || cost_rounds=$rounds
     for _ in $(seq 1 "$cost_rounds"); do
-        medians "$runs" "$(launch /dev/null "$1")" "$(launch "$2" "$1")" |
-            awk -v count="$count" 'NR == 1 { base = $1 } NR == 2 { print ($1 - base) / count * 1e6 }'
+        medians "$runs" "$(launch "$3" "$1")" "$(launch "$2" "$1")" |
+            awk -v extra="$extra" 'NR == 1 { base = $1 } NR == 2 { print ($1 - base) / extra * 1e6 }'
     done | sort -g | awk '{ cost[NR] = $1 } END { printf "%.3f\n", cost[int((NR + 1) / 2)] }'
 }
