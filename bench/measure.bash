@@ -57,7 +57,7 @@ summary() {
 # words stands clear of the noise in start-up, without spending minutes on
 # the longest lists: "RUNS ROUNDS".
 runs_for() {
-    if [ "$1" -le 1000 ]; then echo 50 9; elif [ "$1" -le 10000 ]; then echo 10 5; else echo 3 3; fi
+    if [ "$1" -le 1000 ]; then echo 100 15; elif [ "$1" -le 10000 ]; then echo 10 5; else echo 3 3; fi
 }
 
 # cost_per_word PROGRAM WORDS BASE: the microseconds that each word of the
