@@ -31,14 +31,10 @@ medians() {
 # state drifts over seconds, so each round compares like with like, and the
 # median of the rounds shrugs off the odd round that the drift still splits.
 ratios() {
-    local name=$1 runs=$2 round
-    for round in $(seq 1 "$rounds"); do
-        "${pin[@]}" hyperfine --shell=none --ignore-failure --style none --warmup 1 \
-            --runs "$runs" --export-csv "$name-$round.csv" "$3" "$4" \
-            >/dev/null 2>"$name-$round.log" || { cat "$name-$round.log" >&2; exit 1; }
-        # CSV columns: command,mean,stddev,median,user,system,min,max
-        awk -F, 'NR == 2 { c = $4 } NR == 3 { printf "%.6f %.6f %.6f\n", c / $4, c, $4 }' \
-            "$name-$round.csv"
+    local name=$1 runs=$2
+    for _ in $(seq 1 "$rounds"); do
+        medians "$runs" "$3" "$4" |
+            awk 'NR == 1 { c = $1 } NR == 2 { printf "%.6f %.6f %.6f\n", c / $1, c, $1 }'
     done | sort -n >"$name.ratios"
 }
 

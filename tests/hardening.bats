@@ -8,8 +8,7 @@ load helpers
 
 # The binary itself, never a script that runs it under an emulator.
 setup() {
-    [ -n "$binary" ] ||
-        skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
+    require_binary
 }
 
 # has PATTERN READELF-OPTIONS...: readelf's report on the tool matches PATTERN.

@@ -30,11 +30,16 @@ if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
     tool=$BATS_RUN_TMPDIR/resolvepaths
 fi
 
+# require_binary: with no binary to test, skips the test and says what to set.
+require_binary() {
+    [ -n "$binary" ] ||
+        skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
+}
+
 # make_fixture: a fresh directory for the test, made the working directory;
 # root is its physical path.
 make_fixture() {
-    [ -n "$binary" ] ||
-        skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
+    require_binary
     fixture=$(mktemp -d)
     # Searchable by all, so that an unprivileged user can reach what is in it.
     chmod 755 "$fixture"
