@@ -1,6 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The resolvepaths authors
 // SPDX-License-Identifier: ISC
 // resolvepaths: print realpath(3) of each command-line word, one line each.
+
+// realpath is an X/Open (XSI) interface, which a C library declares in a
+// strict ISO C++ build only when asked; a compiler that already asks keeps
+// its own level.
+#ifndef _XOPEN_SOURCE
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
+#define _XOPEN_SOURCE 700
+#endif
+
 // The C headers, not <cstdio> and the like: those come with a C++ library
 // built for one C library, and the tool must build against any.
 #include <errno.h>

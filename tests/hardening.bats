@@ -2,13 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # Reads the built binary with readelf: it links the C library alone and
-# carries every hardening property of a distribution build.
+# carries every hardening property that its toolchain gives. A Linux build
+# whose linker is GNU ld or LLD must have them all.
 
 load helpers
 
-# The binary itself, never a script that runs it under an emulator.
+# The binary itself, never a script that runs it under an emulator, and only
+# an ELF one: other formats keep these properties elsewhere.
 setup() {
     require_binary
+    require_command readelf "to read the ELF binary"
+    [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] ||
+        skip "the binary is not ELF, which is what these checks read"
 }
 
 # has PATTERN READELF-OPTIONS...: readelf's report on the tool matches PATTERN.
@@ -21,63 +26,91 @@ has() {
     }
 }
 
+# applied PROPERTY: true where the build applied PROPERTY; otherwise the
+# test fails if the build gives full hardening, and skips if the toolchain
+# lacks it.
+applied() {
+    [[ " ${HARDENING:-} " != *" $1 "* ]] || return 0
+    if [ "${FULL_HARDENING:-0}" = 1 ]; then
+        echo "configure did not apply $1, which a Linux build with GNU ld or LLD always has"
+        return 1
+    fi
+    skip "this toolchain lacks $1 (configure names what it lacks)"
+}
+
+@test "built for the target's machine" {
+    [ -n "${ELF_MACHINE:-}" ] || skip "the build names no target machine"
+    has "Machine: +$ELF_MACHINE\$" -h
+}
+
 @test "links nothing but the C library" {
     needed=$(readelf -d "$binary" | awk '/\(NEEDED\)/ { print $NF }')
     interpreter=$(readelf -l "$binary" | grep -F 'program interpreter' || true)
     if [ "${STATIC:-0}" = 1 ]; then
         # Linked statically: it needs nothing at all of the system it runs on.
         [ -z "$needed$interpreter" ] || { echo "NEEDED: $needed; $interpreter"; false; }
-    else
-        # The C library, and on some targets its loader (aarch64's holds the
-        # stack guard), which is the program interpreter.
-        interpreter=${interpreter##*/}
-        interpreter=${interpreter%]}
-        for library in $needed; do
-            [[ $library == @("[libc.so.6]"|"[$interpreter]") ]] || { echo "NEEDED: $needed"; false; }
-        done
-        [[ $needed == *"[libc.so.6]"* ]]
+        return
     fi
+    [ -n "${C_LIBRARY_SONAME:-}" ] || skip "the build could not read the C library's soname"
+    # The C library, and on some targets its loader (aarch64's holds the
+    # stack guard), which is the program interpreter.
+    interpreter=${interpreter##*/}
+    interpreter=${interpreter%]}
+    for library in $needed; do
+        [[ $library == "[$C_LIBRARY_SONAME]" || $library == "[$interpreter]" ]] ||
+            { echo "NEEDED: $needed"; false; }
+    done
+    [[ $needed == *"[$C_LIBRARY_SONAME]"* ]] || { echo "NEEDED: $needed"; false; }
 }
 
 @test "position-independent executable" {
+    applied pie
     has 'Type: +DYN' -h
     has 'FLAGS_1.*PIE' -d
 }
 
 @test "full RELRO with immediate binding" {
+    applied relro
     has '^ *GNU_RELRO ' -l
+    applied bind-now
     has '\(FLAGS\).*BIND_NOW' -d
 }
 
+# The stack protector's failure handler: OpenBSD names it its own way.
+stack_protector_handler=' (__stack_chk_fail|__stack_smash_handler)\b'
+
 @test "stack protector" {
+    applied stack-protector
     if [ "${STATIC:-0}" = 1 ]; then
         # Static: the C library's handler is linked in, named only in the
         # symbol table, which packaging strips.
         if readelf -S "$binary" | grep -q -F .symtab; then
-            has ' __stack_chk_fail\b' --syms
+            has "$stack_protector_handler" --syms
         else
             recorded -fstack-protector-strong
         fi
     else
-        has ' __stack_chk_fail\b' --dyn-syms
+        has "$stack_protector_handler" --dyn-syms
     fi
 }
 
 @test "realpath into the fixed buffer is checked by the C library" {
+    [ "${C_LIBRARY:-glibc}" = glibc ] ||
+        skip "the C library ($C_LIBRARY) has no _FORTIFY_SOURCE"
     # glibc 2.36's fortified realpath is an inline wrapper that clang does not
     # apply; the release and package builds use g++, which does.
     [ "${CXX_COMPILER_ID:-}" != Clang ] ||
         skip "built by clang, which leaves glibc's realpath unfortified"
     [ "${OPTIMISED:-1}" = 1 ] ||
         skip "built without optimisation, where _FORTIFY_SOURCE has no effect"
-    [ "${C_LIBRARY:-glibc}" = glibc ] ||
-        skip "the C library ($C_LIBRARY) has no _FORTIFY_SOURCE"
     has ' __realpath_chk\b' --dyn-syms
 }
 
 # Stack clash probes and control-flow markers leave no trace readelf can
 # name, so these read the compiler's recorded command line instead.
 recorded() {
+    [ "${RECORDS_COMMAND_LINE:-1}" = 1 ] ||
+        skip "the compiler cannot record its command line (-frecord-gcc-switches), where $1 shows"
     # llvm-strip drops the record; the unstripped build binary still has it.
     if [ -n "${STRIPPED:-}" ] && ! readelf -S "$binary" | grep -q -F .GCC.command.line; then
         skip "stripped of the recorded command line"
@@ -86,12 +119,15 @@ recorded() {
 }
 
 @test "stack clash protection" {
+    applied stack-clash
     recorded -fstack-clash-protection
 }
 
 @test "control-flow protection where the processor has it" {
     # The binary's own machine, which under cross-compiling is not this one's.
     readelf -h "$binary" | grep -q -E 'Machine: +(Advanced Micro Devices X86-64|Intel 80386)' ||
-        skip "-fcf-protection is for x86 only"
+        skip "-fcf-protection is for x86 only, and this binary is for $(readelf -h "$binary" |
+            sed -n 's/^ *Machine: *//p')"
+    applied cf-protection
     recorded '-fcf-protection(=full)?'
 }

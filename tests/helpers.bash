@@ -4,6 +4,12 @@
 # Shared by the bats files: a fresh fixture directory per test, and an exact
 # comparison of a command's exit status, stdout bytes and stderr bytes.
 
+# The suite's bash: configure checks it, and a bats file run by hand says it.
+if ((BASH_VERSINFO[0] * 100 + BASH_VERSINFO[1] < 404)); then
+    echo "the tests need bash 4.4 or later first on PATH; this is bash $BASH_VERSION" >&2
+    exit 1
+fi
+
 # Run by hand rather than by CTest, take what CTest would pass from the test
 # preset's build, where there is one.
 test_build_environment=$BATS_TEST_DIRNAME/../build/test/tests/environment
@@ -30,10 +36,25 @@ if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
     tool=$BATS_RUN_TMPDIR/resolvepaths
 fi
 
-# require_binary: with no binary to test, skips the test and says what to set.
+# require_binary: with no binary to test, or no emulator to run it, skips
+# the test and says why.
 require_binary() {
     [ -n "$binary" ] ||
         skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
+    ((${#emulator[@]} == 0)) || command -v "${emulator[0]}" >/dev/null ||
+        skip "${emulator[0]} is not installed to run the ${ELF_MACHINE:-foreign} binary"
+}
+
+# require_command NAME [WHAT]: skips the test unless the command NAME is
+# installed; WHAT says what the test needs it for.
+require_command() {
+    command -v "$1" >/dev/null || skip "$1 is not installed${2:+ ($2)}"
+}
+
+# unchecked REASON: says, in the test's output, what a test could not check
+# here and why, while the rest of it runs.
+unchecked() {
+    printf '# not checked: %s\n' "$1" >&3
 }
 
 # make_fixture: a fresh directory for the test, made the working directory;

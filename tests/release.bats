@@ -9,9 +9,13 @@ load helpers
 source_release=${SOURCE_RELEASE:?set SOURCE_RELEASE to the source .tar.gz}
 source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
 
-@test "the source release holds exactly the files of the last commit" {
-    expect 0 "$(git -C "$source_dir" ls-files | sort)"$'\n' "" \
+@test "the source release holds exactly the files of the last commit, and their list" {
+    local files
+    files=$(git -C "$source_dir" ls-tree -r --name-only HEAD)
+    expect 0 "$(printf '%s\n' MANIFEST "$files" | sort)"$'\n' "" \
         bash -c 'tar -tzf "$0" | grep -v "/$" | cut -d/ -f2- | sort' "$source_release"
+    tar -xzf "$source_release"
+    expect 0 "MANIFEST"$'\n'"$files"$'\n' "" grep -v '^#' resolvepaths-*/MANIFEST
 }
 
 # package_from_release DIR: unpacks the source release into DIR/source,
@@ -35,8 +39,13 @@ package_from_release() {
     package_from_release one
     package_from_release another/tree
     [ ! -e one/source/.git ]
-    (cd one/build/packages && sha256sum -- *.deb *.tar.gz) >one.sums
-    (cd another/tree/build/packages && sha256sum -c --quiet ../../../../one.sums)
+    local package compared=0
+    for package in one/build/packages/*.tar.gz one/build/packages/*.deb; do
+        [ -e "$package" ] || continue
+        cmp "$package" "another/tree/build/packages/${package##*/}"
+        compared=$((compared + 1))
+    done
+    [ "$compared" -gt 0 ] || { echo "no package was built"; false; }
     # The release tests themselves need the git repository.
     ctest --test-dir one/build --output-on-failure -E '^(source_release|release)$'
 }

@@ -7,24 +7,30 @@
 load helpers
 
 # Table rows: case_ WORD LINE adds a word and the line it must yield.
-words=() lines=()
+words=() lines=() not_recorded=()
 case_() { words+=("$1"); lines+=("$2"); }
 # case_by_library WORD GLIBC_LINE MUSL_LINE: a row whose line is the C
-# library's own affair; the build names the library under test.
+# library's own affair; the build names the library under test. Where no
+# line is recorded for it, the row is left out and the test says so.
 case_by_library() {
     case ${C_LIBRARY:-} in
         glibc) case_ "$1" "$2" ;;
         musl) case_ "$1" "$3" ;;
-        *) skip "no expectation recorded for the C library '${C_LIBRARY:-}'" ;;
+        *) not_recorded+=("$1") ;;
     esac
 }
 # expect_table STATUS COMMAND...: runs COMMAND on the table's words; stdout
 # must be the table's lines, each ended by a line feed, and stderr empty.
 expect_table() {
-    local status=$1 want
+    local status=$1 want word
     shift
+    local reason="no line recorded for the C library '${C_LIBRARY:-}'"
+    ((${#words[@]} > 0)) || skip "$reason"
     printf -v want '%s\n' "${lines[@]}"
     expect "$status" "$want" "" "$@" "${words[@]}"
+    for word in "${not_recorded[@]}"; do
+        unchecked "the word ${word@Q}: $reason"
+    done
 }
 
 @test "no word: no output and status 0" {
@@ -97,8 +103,11 @@ expect_table() {
 
 @test "names with conversions, a line feed or bytes that are not UTF-8 come out unchanged" {
     for name in 'pct%s%n%d%%' $'line\nfeed' $'\xff\xfe\x80bytes' $'tab\tand\\backslash'; do
-        : >"$name"
-        case_ "$name" "$root/$name"
+        if : 2>/dev/null >"$name"; then
+            case_ "$name" "$root/$name"
+        else
+            unchecked "the name ${name@Q}: this file system refuses it"
+        fi
     done
 
     expect_table 0 "$tool"
@@ -124,7 +133,7 @@ expect_table() {
     local as_user=()
     if [ "$(id -u)" -eq 0 ]; then
         # Root is not held back by permissions; drop to nobody.
-        command -v setpriv >/dev/null || skip "running as root and setpriv is missing"
+        require_command setpriv "to run as an unprivileged user, since root passes every permission check"
         as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     fi
 

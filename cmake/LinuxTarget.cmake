@@ -1,0 +1,88 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+
+# Included by the toolchain files for Debian's cross compilers: what names
+# each Linux target that RESOLVEPATHS_TARGET may choose (by default this
+# machine's processor), and how to run its binaries here.
+
+# target, Debian's compiler triplet, Debian architecture, musl's triplet,
+# the triplet that names the static release, qemu-user's CPU, and the
+# machine that readelf reads in the binary's ELF header
+set(linux_targets
+    "x86_64|x86_64-linux-gnu|amd64|x86_64-linux-musl|x86_64-linux-musl|x86_64|Advanced Micro Devices X86-64"
+    "i686|i686-linux-gnu|i386|i386-linux-musl|i686-linux-musl|i386|Intel 80386"
+    "aarch64|aarch64-linux-gnu|arm64|aarch64-linux-musl|aarch64-linux-musl|aarch64|AArch64"
+    "armv7|arm-linux-gnueabihf|armhf|arm-linux-musleabihf|armv7-linux-musleabihf|arm|ARM"
+    "ppc64le|powerpc64le-linux-gnu|ppc64el|powerpc64le-linux-musl|powerpc64le-linux-musl|ppc64le|PowerPC64"
+    "s390x|s390x-linux-gnu|s390x|s390x-linux-musl|s390x-linux-musl|s390x|IBM S/390")
+
+set(host_target ${CMAKE_HOST_SYSTEM_PROCESSOR})
+if(host_target MATCHES "^armv[78]")
+    set(host_target armv7)
+elseif(host_target MATCHES "^i[3-6]86$")
+    set(host_target i686)
+endif()
+if(NOT RESOLVEPATHS_TARGET)
+    set(RESOLVEPATHS_TARGET ${host_target})
+endif()
+set(RESOLVEPATHS_TARGET ${RESOLVEPATHS_TARGET} CACHE STRING "The Linux target to build for")
+
+unset(target_row)
+set(target_names "")
+foreach(row IN LISTS linux_targets)
+    string(REPLACE "|" ";" row "${row}")
+    list(GET row 0 name)
+    list(APPEND target_names ${name})
+    if(name STREQUAL RESOLVEPATHS_TARGET)
+        set(target_row "${row}")
+    endif()
+endforeach()
+if(NOT DEFINED target_row)
+    list(JOIN target_names ", " target_names)
+    message(FATAL_ERROR "RESOLVEPATHS_TARGET is '${RESOLVEPATHS_TARGET}'; it must be one of ${target_names}")
+endif()
+list(GET target_row 1 gnu_triplet)
+list(GET target_row 2 debian_arch)
+list(GET target_row 3 musl_triplet)
+list(GET target_row 4 release_triplet)
+list(GET target_row 5 qemu_cpu)
+list(GET target_row 6 elf_machine)
+
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR ${RESOLVEPATHS_TARGET})
+set(RESOLVEPATHS_ELF_MACHINE "${elf_machine}" CACHE STRING "The machine in the binary's ELF header")
+# Another processor's binaries, and 32-bit x86 ones (a 64-bit kernel may
+# lack 32-bit support), run under qemu-user.
+if(NOT RESOLVEPATHS_TARGET STREQUAL host_target OR RESOLVEPATHS_TARGET STREQUAL "i686")
+    set(target_emulator qemu-${qemu_cpu})
+else()
+    set(target_emulator "")
+endif()
+
+# require_for_target(PACKAGES FILE...): stops, naming the Debian packages
+# to install, unless every FILE the toolchain needs is there.
+function(require_for_target packages)
+    foreach(file IN LISTS ARGN)
+        if(NOT EXISTS "${file}")
+            set(add_arch "")
+            if(NOT debian_arch STREQUAL "amd64")
+                set(add_arch "dpkg --add-architecture ${debian_arch} && apt-get update && ")
+            endif()
+            message(FATAL_ERROR "The ${RESOLVEPATHS_TARGET} build needs ${file}, which is missing; "
+                "on Debian: ${add_arch}apt-get install ${packages}")
+        endif()
+    endforeach()
+endfunction()
+
+# target_compiler(NAME OUT): the full path of the target's gcc driver NAME
+# (gcc or g++), which must also be able to compile C++.
+function(target_compiler name packages out)
+    find_program(compiler ${gnu_triplet}-${name} NO_CACHE)
+    set(cc1plus "")
+    if(compiler)
+        execute_process(COMMAND ${compiler} -print-prog-name=cc1plus
+            OUTPUT_VARIABLE cc1plus OUTPUT_STRIP_TRAILING_WHITESPACE)
+    endif()
+    require_for_target("${packages}" "${compiler}" "${cc1plus}")
+    set(${out} ${compiler} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,60 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+
+# What the tests must know of the system the build is for, where systems
+# legitimately differ: its C library, that library's soname, and whether
+# the linker is one that gives every Linux hardening property.
+include(CheckSymbolExists)
+
+# C_LIBRARY: glibc or musl on Linux, and elsewhere the system's own name
+# (darwin, freebsd, openbsd, netbsd, sunos, cygwin), since there the C
+# library is the system's. musl deliberately defines no macro of its own,
+# so on Linux it is the library that names itself as no other.
+check_symbol_exists(__GLIBC__ limits.h HAVE_GLIBC)
+check_symbol_exists(__UCLIBC__ limits.h HAVE_UCLIBC)
+check_symbol_exists(__BIONIC__ limits.h HAVE_BIONIC)
+if(HAVE_GLIBC)
+    set(C_LIBRARY glibc)
+elseif(HAVE_UCLIBC)
+    set(C_LIBRARY uclibc)
+elseif(HAVE_BIONIC)
+    set(C_LIBRARY bionic)
+elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    set(C_LIBRARY musl)
+else()
+    string(TOLOWER "${CMAKE_SYSTEM_NAME}" C_LIBRARY)
+endif()
+
+# C_LIBRARY_SONAME: the name a dynamic binary must need, read from the
+# library the compiler links (libc.so.6 on glibc, libc.so.7 on FreeBSD,
+# libc.so.12 on NetBSD...); empty where it cannot be read. libc.so may be a
+# linker script that names the real file.
+set(C_LIBRARY_SONAME "")
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.so
+    OUTPUT_VARIABLE libc_file OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(CMAKE_READELF AND IS_ABSOLUTE "${libc_file}" AND EXISTS "${libc_file}")
+    file(STRINGS "${libc_file}" libc_script REGEX "^ *(GROUP|INPUT) *\\(" LIMIT_COUNT 1)
+    if(libc_script MATCHES "[(] *([^ ()]*libc\\.so[^ ()]*)")
+        set(libc_file "${CMAKE_MATCH_1}")
+    endif()
+    execute_process(COMMAND ${CMAKE_READELF} -d "${libc_file}"
+        OUTPUT_VARIABLE libc_dynamic ERROR_QUIET)
+    if(libc_dynamic MATCHES "Library soname: \\[([^]]+)\\]")
+        set(C_LIBRARY_SONAME "${CMAKE_MATCH_1}")
+    endif()
+endif()
+
+# LINKER_GIVES_FULL_HARDENING: a Linux build whose linker is GNU ld or LLD,
+# which take every hardening option; there a property the build lacks is
+# a fault, not the toolchain's limit.
+separate_arguments(compile_and_link_flags NATIVE_COMMAND
+    "${CMAKE_CXX_FLAGS} ${CMAKE_EXE_LINKER_FLAGS}")
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${compile_and_link_flags} -Wl,--version
+    OUTPUT_VARIABLE linker_version ERROR_QUIET)
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND linker_version MATCHES "GNU ld|LLD")
+    set(LINKER_GIVES_FULL_HARDENING 1)
+else()
+    set(LINKER_GIVES_FULL_HARDENING 0)
+endif()
+message(STATUS "System: ${C_LIBRARY}, C library soname '${C_LIBRARY_SONAME}'; "
+    "linker gives full hardening: ${LINKER_GIVES_FULL_HARDENING}")

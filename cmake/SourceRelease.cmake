@@ -1,0 +1,20 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+
+# Run by the dist target as cmake -P, with GIT, SOURCE_DIR, PREFIX and OUTPUT:
+# writes the source release, exactly the files of the last commit with the
+# commit's time on every entry, so any clone writes the same bytes. It adds
+# MANIFEST, the list of those files, so that a tree unpacked from it, which
+# has no git, still knows which files are the project's.
+execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" ls-tree -r --name-only HEAD
+    OUTPUT_VARIABLE files COMMAND_ERROR_IS_FATAL ANY)
+get_filename_component(work "${OUTPUT}" DIRECTORY)
+set(manifest "${work}/MANIFEST")
+string(CONCAT header
+    "# SPDX-FileCopyrightText: 2026 The resolvepaths authors\n"
+    "# SPDX-License-Identifier: ISC\n"
+    "# The files of this source release, one per line.\n")
+file(WRITE "${manifest}" "${header}MANIFEST\n${files}")
+execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" archive --prefix=${PREFIX}/
+    --add-file=${manifest} -o "${OUTPUT}" HEAD
+    COMMAND_ERROR_IS_FATAL ANY)

@@ -1,0 +1,18 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+
+# Another Linux target with glibc, chosen by RESOLVEPATHS_TARGET
+# (LinuxTarget.cmake lists them), built by Debian's g++-<triplet>. Its C
+# library lives in /usr/<triplet>, and the binaries run under qemu-user
+# with that directory as the root for their loader and libraries.
+include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
+
+target_compiler(g++ "g++-${gnu_triplet} qemu-user" compiler)
+set(CMAKE_CXX_COMPILER ${compiler})
+set(CMAKE_FIND_ROOT_PATH /usr/${gnu_triplet})
+# Test tools (bats, readelf, strace) are the host's; headers and libraries
+# are the target's.
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${qemu_cpu};-L;/usr/${gnu_triplet})

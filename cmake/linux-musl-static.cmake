@@ -1,0 +1,25 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+
+# A static PIE with musl for the Linux target that RESOLVEPATHS_TARGET names
+# (LinuxTarget.cmake lists them): no interpreter and no shared library, so
+# the binary runs on any Linux of its processor, whatever its C library.
+# Debian's gcc for the target builds it with musl-dev for the target's
+# architecture. The tool uses only the C headers and needs no C++ runtime,
+# so the C compiler driver builds it, with musl's headers and start files in
+# place of glibc's. Debian's musl-gcc.specs would turn -static-pie into a
+# dynamic PIE, so the specs made from musl-static-pie.specs.in start from
+# rcrt1.o and link static-pie.
+include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
+
+set(musl_lib /usr/lib/${musl_triplet})
+target_compiler(gcc "g++-${gnu_triplet} musl-dev:${debian_arch}" compiler)
+require_for_target("g++-${gnu_triplet} musl-dev:${debian_arch}" ${musl_lib}/rcrt1.o
+    ${musl_lib}/musl-gcc.specs)
+set(CMAKE_CXX_COMPILER ${compiler})
+set(specs ${CMAKE_BINARY_DIR}/musl-static-pie-${RESOLVEPATHS_TARGET}.specs)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
+set(CMAKE_CXX_FLAGS_INIT "-specs=${specs}")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${target_emulator})
+set(RESOLVEPATHS_STATIC ON CACHE BOOL "The toolchain links the binary statically")
+set(RESOLVEPATHS_PACKAGE_TARGET ${release_triplet} CACHE STRING "Target named in the binary package")

@@ -1,0 +1,35 @@
+#!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+# Every file of the project states its copyright and licence as reuse reads
+# them. The project's files are those git tracks, or in a tree unpacked from
+# the source release those its MANIFEST lists; a packager's debian/ or an
+# in-tree build directory is not the project's to judge.
+
+load helpers
+
+source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
+
+setup() {
+    make_fixture
+}
+
+@test "every file of the project states its copyright and licence" {
+    require_command reuse
+    local files
+    if [ -e "$source_dir/.git" ]; then
+        require_command git "to list the files git tracks"
+        files=$(git -C "$source_dir" ls-files)
+    elif [ -f "$source_dir/MANIFEST" ]; then
+        files=$(grep -v '^#' "$source_dir/MANIFEST")
+    else
+        skip "neither git nor a MANIFEST says which files are the project's"
+    fi
+    # reuse judges a whole tree, so it is given a copy of the project's files.
+    local file
+    while IFS= read -r file; do
+        mkdir -p "project/$(dirname "$file")"
+        cp -P "$source_dir/$file" "project/$file"
+    done <<<"$files"
+    reuse --root project lint >report || { cat report; false; }
+}

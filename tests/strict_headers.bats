@@ -1,0 +1,30 @@
+#!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+# The source asks for the interfaces it uses, so that a C library declares
+# them in a strict ISO C++ build, where compilers define no extensions:
+# checked against newlib's headers (Cygwin's C library) and against glibc's
+# with _GNU_SOURCE, which g++ and clang++ define on their own, taken away.
+
+load helpers
+
+source_file=${SOURCE_DIR:?set SOURCE_DIR to the source tree}/src/resolvepaths.cpp
+
+setup() {
+    make_fixture
+}
+
+@test "compiles in strict C++17 against newlib's headers" {
+    require_command clang "to compile for a newlib target"
+    [ -f /usr/include/newlib/stdlib.h ] || skip "newlib's headers are not installed (libnewlib-dev)"
+    expect 0 "" "" clang++ --target=x86_64-unknown-elf -nostdinc -isystem /usr/include/newlib \
+        -isystem "$(clang -print-resource-dir)/include" -std=c++17 -Wall -Werror -fsyntax-only \
+        "$source_file"
+}
+
+@test "compiles in strict C++17 against glibc's headers without _GNU_SOURCE" {
+    [ "${C_LIBRARY:-}" = glibc ] || skip "the build's C library is ${C_LIBRARY:-unknown}, not glibc"
+    require_command "${CXX_COMPILER:-c++}" "the build's compiler"
+    expect 0 "" "" "${CXX_COMPILER:-c++}" -std=c++17 -U_GNU_SOURCE -Wall -Werror -fsyntax-only \
+        "$source_file"
+}
