@@ -3,24 +3,61 @@
 # shellcheck shell=bash disable=SC2154 # rounds and pin come from bench/run
 # Sourced by bench/run: timing with hyperfine, and the Markdown rows.
 # Expects: rounds (how many rounds a comparison takes) and pin (a command
-# prefix that keeps a process on one CPU, or nothing).
+# prefix that keeps a process on one CPU, or nothing); bench/run stops on
+# SIGTERM, which die sends.
 
-# launch WORDS PROGRAM: the command that gives PROGRAM the words of the file
-# WORDS, one per line, through xargs, as a user passes a long list.
+# die MESSAGE: stops the whole benchmark, from a command substitution too.
+die() {
+    echo "bench: $1" >&2
+    kill -TERM "$$"
+    exit 1
+}
+
+# launch WORDS PROGRAM: the command that gives PROGRAM the words of the
+# file WORDS through xargs, in the POSIX way (each line a word, passed as
+# NUL-separated), as a user passes a long list. It is run once here and its
+# result checked; the command fails unless every timed run exits alike.
 launch() {
-    printf '%s\n' "xargs -a $1 -d '\\n' -s 1048576 $2"
+    local status=0 script
+    tr '\n' '\0' <"$1" | xargs -0 -s 1048576 "$2" >launch.out || status=$?
+    # xargs exits 0 when every run of the program did, 1 to 125 when any
+    # exited 1 to 125.
+    ((status <= 125)) || die "xargs running $2 on $1 exited $status"
+    check_output "$1" "$2" "$status"
+    script=$PWD/launch.$(printf '%s' "$1 $2" | cksum | cut -d' ' -f1).sh
+    printf 'tr "\\n" "\\0" <%s | xargs -0 -s 1048576 %s >/dev/null\ntest "$?" -eq %s\n' \
+        "$PWD/$1" "$2" "$status" >"$script"
+    printf '%s\n' "sh $script"
+}
+
+# check_output WORDS PROGRAM STATUS: the output in launch.out must be what
+# PROGRAM gives for WORDS: nothing from realpath_only, and from the tool
+# one line per word, the same as any earlier build's, with status 0 exactly
+# when no line is ERROR.
+check_output() {
+    case ${2##*/} in
+        realpath_only)
+            [ ! -s launch.out ] || die "$2 wrote output" ;;
+        *)
+            if [ "$(wc -l <launch.out)" -ne "$(wc -l <"$1")" ] ||
+                { grep -q -x ERROR launch.out && [ "$3" -eq 0 ]; } ||
+                { ! grep -q -x ERROR launch.out && [ "$3" -ne 0 ]; } ||
+                { [ -e "$1.out" ] && ! cmp -s launch.out "$1.out"; }; then
+                die "$2 on $1 gave a wrong result (status $3)"
+            fi
+            cp launch.out "$1.out" ;;
+    esac
 }
 
 # medians RUNS COMMAND...: the median wall time of each COMMAND over RUNS,
-# one per line, each command timed right after the one before it.
+# one per line, each command timed right after the one before it. A run
+# that fails stops the benchmark: a figure for it would be no figure.
 medians() {
     local runs=$1
     shift
-    # A run that meets a missing word exits non-zero by design, hence
-    # --ignore-failure; hyperfine's notes on outliers go to a log.
-    "${pin[@]}" hyperfine --shell=none --ignore-failure --style none --warmup 1 \
+    "${pin[@]}" hyperfine --shell=none --style none --warmup 1 \
         --runs "$runs" --export-csv timing.csv "$@" >/dev/null 2>hyperfine.log ||
-        { cat hyperfine.log >&2; exit 1; }
+        { cat hyperfine.log >&2; die "a timed run failed"; }
     # CSV columns: command,mean,stddev,median,user,system,min,max
     awk -F, 'NR > 1 { print $4 }' timing.csv
 }
@@ -38,8 +75,9 @@ ratios() {
     done | sort -n >"$name.ratios"
 }
 
-# summary NAME LABEL TARGET: one Markdown row from NAME.ratios.
+# summary NAME LABEL TARGET: one Markdown row from NAME.ratios, if measured.
 summary() {
+    [ -s "$1.ratios" ] || return 0
     awk -v label="$2" -v target="$3" '
         { r[NR] = $1; c[NR] = $2; l[NR] = $3 }
         END {

@@ -30,7 +30,8 @@ endif()
 # libc.so.12 on NetBSD...); empty where it cannot be read. libc.so may be a
 # linker script that names the real file.
 set(C_LIBRARY_SONAME "")
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.so
+separate_arguments(compile_flags NATIVE_COMMAND "${CMAKE_CXX_FLAGS}")
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${compile_flags} -print-file-name=libc.so
     OUTPUT_VARIABLE libc_file OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 if(CMAKE_READELF AND IS_ABSOLUTE "${libc_file}" AND EXISTS "${libc_file}")
     file(STRINGS "${libc_file}" libc_script REGEX "^ *(GROUP|INPUT) *\\(" LIMIT_COUNT 1)
@@ -47,9 +48,8 @@ endif()
 # LINKER_GIVES_FULL_HARDENING: a Linux build whose linker is GNU ld or LLD,
 # which take every hardening option; there a property the build lacks is
 # a fault, not the toolchain's limit.
-separate_arguments(compile_and_link_flags NATIVE_COMMAND
-    "${CMAKE_CXX_FLAGS} ${CMAKE_EXE_LINKER_FLAGS}")
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${compile_and_link_flags} -Wl,--version
+separate_arguments(link_flags NATIVE_COMMAND "${CMAKE_EXE_LINKER_FLAGS}")
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${compile_flags} ${link_flags} -Wl,--version
     OUTPUT_VARIABLE linker_version ERROR_QUIET)
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND linker_version MATCHES "GNU ld|LLD")
     set(LINKER_GIVES_FULL_HARDENING 1)

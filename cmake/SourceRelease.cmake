@@ -10,10 +10,12 @@ execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" ls-tree -r --name-only HEAD
     OUTPUT_VARIABLE files COMMAND_ERROR_IS_FATAL ANY)
 get_filename_component(work "${OUTPUT}" DIRECTORY)
 set(manifest "${work}/MANIFEST")
+# REUSE-IgnoreStart: these are the manifest's tags, not this file's.
 string(CONCAT header
     "# SPDX-FileCopyrightText: 2026 The resolvepaths authors\n"
     "# SPDX-License-Identifier: ISC\n"
     "# The files of this source release, one per line.\n")
+# REUSE-IgnoreEnd
 file(WRITE "${manifest}" "${header}MANIFEST\n${files}")
 execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" archive --prefix=${PREFIX}/
     --add-file=${manifest} -o "${OUTPUT}" HEAD
