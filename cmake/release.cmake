@@ -63,6 +63,7 @@ endforeach()
 
 # Staged beside the old set, which the new one replaces whole.
 file(REMOVE_RECURSE ${assets}.new)
+file(MAKE_DIRECTORY ${assets}.new)
 set(sums "")
 foreach(file IN LISTS files)
     get_filename_component(name ${file} NAME)

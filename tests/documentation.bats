@@ -61,7 +61,9 @@ setup() {
 }
 
 @test "xargs from a file: one result per path, in order, and the status that xargs makes of it" {
-    local from_file show_status=$'\necho "$status"'
+    local from_file
+    # POSIX lets xargs exit with any status from 1 to 125 when a run failed.
+    local show_status=$'\ncase $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
     from_file=$(idiom xargs-file)
     : >file
     # More than one command line of xargs holds, so the tool runs many times.
@@ -72,14 +74,18 @@ setup() {
     done
     printf '%s\n' "${paths[@]}" >paths.txt
 
-    expect 0 $'123\n' "" sh -c "$from_file$show_status"
+    expect 0 $'1-125\n' "" sh -c "$from_file$show_status"
     printf '%s\n' "${want[@]}" >want
     cmp want resolved
     [ ! -s errors ]
-    # Lost output gives the same 123, told apart by the errors file.
-    ln -sf /dev/full resolved
-    expect 0 $'123\n' "" sh -c "$from_file$show_status"
-    grep -q '^resolvepaths: stdout: ' errors
+    # Lost output gives a status of the same kind, told apart by the errors file.
+    if [ -c /dev/full ]; then
+        ln -sf /dev/full resolved
+        expect 0 $'1-125\n' "" sh -c "$from_file$show_status"
+        grep -q '^resolvepaths: stdout: ' errors
+    else
+        unchecked "lost output: this system has no /dev/full to lose it to"
+    fi
 }
 
 @test "xargs from find: one result per name, a name ending in a line feed included" {

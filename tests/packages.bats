@@ -29,7 +29,7 @@ lists() {
 # works PREFIX: PREFIX/bin/resolvepaths resolves words and PREFIX holds the page.
 works() {
     : >-n
-    expect 1 "/"$'\n'"ERROR"$'\n'"$root/-n"$'\n' "" "$1/bin/$executable" / missing -n
+    expect 1 "/"$'\n'"ERROR"$'\n'"$root/-n"$'\n' "" "${emulator[@]}" "$1/bin/$executable" / missing -n
     gzip -t "$1/share/man/man1/resolvepaths.1.gz"
 }
 
@@ -73,6 +73,9 @@ works() {
         bash -c 'tar -tzf "$0" | sort' "$tgz"
     tar -xzf "$tgz"
     works "$root/$package_file_name"
+    # Packaging strips the binary; every hardening property must survive it.
+    STRIPPED=1 RESOLVEPATHS=$root/$package_file_name/bin/$executable \
+        bats "$BATS_TEST_DIRNAME/hardening.bats"
     cmake --install "$build_dir" --prefix "$root/installed" >/dev/null
     works "$root/installed"
     expect 0 "$(lists "" "${installed[@]}")"$'\n' "" \
