@@ -41,14 +41,21 @@ fi
 require_binary() {
     [ -n "$binary" ] ||
         skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
-    ((${#emulator[@]} == 0)) || command -v "${emulator[0]}" >/dev/null ||
+    ((${#emulator[@]} == 0)) || installed "${emulator[0]}" ||
         skip "${emulator[0]} is not installed to run the ${ELF_MACHINE:-foreign} binary"
+}
+
+# installed NAME: true if the command NAME is on PATH and can be run; bash
+# would also name a file it cannot run.
+installed() {
+    local path
+    path=$(command -v "$1") && [ -x "$path" ]
 }
 
 # require_command NAME [WHAT]: skips the test unless the command NAME is
 # installed; WHAT says what the test needs it for.
 require_command() {
-    command -v "$1" >/dev/null || skip "$1 is not installed${2:+ ($2)}"
+    installed "$1" || skip "$1 is not installed${2:+ ($2)}"
 }
 
 # unchecked REASON: says, in the test's output, what a test could not check

@@ -46,7 +46,7 @@ works() {
     [[ $(gzip -dc unpacked/usr/share/doc/resolvepaths/changelog.gz) == "resolvepaths ($version) "* ]]
     # Packaging strips the binary; every hardening property must survive it.
     STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/bin/$executable bats "$BATS_TEST_DIRNAME/hardening.bats"
-    if command -v lintian >/dev/null; then
+    if installed lintian; then
         local allowed=() property
         # An unoptimised build cannot be fortified, nor can clang fortify
         # glibc's realpath, and lintian says so.
