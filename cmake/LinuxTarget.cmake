@@ -74,12 +74,16 @@ function(require_for_target packages)
     endforeach()
 endfunction()
 
-# target_compiler(NAME OUT): the full path of the target's gcc driver NAME
-# (gcc or g++), which must also be able to compile C++.
+# target_compiler(NAME PACKAGES OUT): the full path of the target's gcc
+# driver NAME (gcc or g++), which must also be able to compile C++.
 function(target_compiler name packages out)
     find_program(compiler ${gnu_triplet}-${name} NO_CACHE)
-    set(cc1plus "")
-    if(compiler)
+    if(NOT compiler)
+        set(compiler "${gnu_triplet}-${name} on PATH")
+    endif()
+    set(cc1plus "the C++ compiler proper, cc1plus")
+    if(EXISTS "${compiler}")
+        # A full path where it is there, and its bare name where it is not.
         execute_process(COMMAND ${compiler} -print-prog-name=cc1plus
             OUTPUT_VARIABLE cc1plus OUTPUT_STRIP_TRAILING_WHITESPACE)
     endif()
