@@ -19,8 +19,8 @@ require_for_target("g++-${gnu_triplet} musl-dev:${debian_arch}" ${musl_lib}/rcrt
 set(CMAKE_CXX_COMPILER ${compiler})
 # CMake finds binutils by the C++ compiler's name, which this gcc is not.
 string(REGEX REPLACE "gcc$" "" binutils_prefix "${compiler}")
-set(CMAKE_STRIP ${binutils_prefix}strip CACHE FILEPATH "The target's strip")
-set(CMAKE_OBJCOPY ${binutils_prefix}objcopy CACHE FILEPATH "The target's objcopy")
+set(CMAKE_STRIP ${binutils_prefix}strip CACHE FILEPATH "The target's strip" FORCE)
+set(CMAKE_OBJCOPY ${binutils_prefix}objcopy CACHE FILEPATH "The target's objcopy" FORCE)
 set(specs ${CMAKE_BINARY_DIR}/musl-static-pie-${RESOLVEPATHS_TARGET}.specs)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
 set(CMAKE_CXX_FLAGS_INIT "-specs=${specs}")
