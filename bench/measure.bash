@@ -3,13 +3,12 @@
 # shellcheck shell=bash disable=SC2154 # rounds and pin come from bench/run
 # Sourced by bench/run: timing with hyperfine, and the Markdown rows.
 # Expects: rounds (how many rounds a comparison takes) and pin (a command
-# prefix that keeps a process on one CPU, or nothing); bench/run stops on
-# SIGTERM, which die sends.
+# prefix that keeps a process on one CPU, or nothing).
 
-# die MESSAGE: stops the whole benchmark, from a command substitution too.
+# die MESSAGE: says why the benchmark stops, and stops it; from a command
+# substitution, the caller passes the failure on.
 die() {
     echo "bench: $1" >&2
-    kill -TERM "$$"
     exit 1
 }
 
@@ -22,7 +21,7 @@ launch() {
     tr '\n' '\0' <"$1" | xargs -0 -s 1048576 "$2" >launch.out || status=$?
     # xargs exits 0 when every run of the program did, 1 to 125 when any
     # exited 1 to 125.
-    ((status <= 125)) || die "xargs running $2 on $1 exited $status"
+    ((status <= 125)) || die "feeding $1 through xargs to $2 exited $status"
     check_output "$1" "$2" "$status"
     script=$PWD/launch.$(printf '%s' "$1 $2" | cksum | cut -d' ' -f1).sh
     printf 'tr "\\n" "\\0" <%s | xargs -0 -s 1048576 %s >/dev/null\ntest "$?" -eq %s\n' \
@@ -107,8 +106,11 @@ cost_per_word() {
     read -r runs cost_rounds <<<"$(runs_for "$count")"
     # A smoke run (BENCH_ROUNDS=1) takes one round of each.
     ((cost_rounds <= rounds)) || cost_rounds=$rounds
+    local base_run all_run
+    base_run=$(launch "$3" "$1") || exit 1
+    all_run=$(launch "$2" "$1") || exit 1
     for _ in $(seq 1 "$cost_rounds"); do
-        medians "$runs" "$(launch "$3" "$1")" "$(launch "$2" "$1")" |
+        medians "$runs" "$base_run" "$all_run" |
             awk -v extra="$extra" 'NR == 1 { base = $1 } NR == 2 { print ($1 - base) / extra * 1e6 }'
     done | sort -g | awk '{ cost[NR] = $1 } END { printf "%.3f\n", cost[int((NR + 1) / 2)] }'
 }
