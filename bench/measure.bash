@@ -23,9 +23,12 @@ launch() {
     # exited 1 to 125.
     ((status <= 125)) || die "feeding $1 through xargs to $2 exited $status"
     check_output "$1" "$2" "$status"
+    local words=$1
+    [[ $words == /* ]] || words=$PWD/$words
     script=$PWD/launch.$(printf '%s' "$1 $2" | cksum | cut -d' ' -f1).sh
-    printf 'tr "\\n" "\\0" <%s | xargs -0 -s 1048576 %s >/dev/null\ntest "$?" -eq %s\n' \
-        "$PWD/$1" "$2" "$status" >"$script"
+    # sh has no pipefail: the words must be there before tr reads them.
+    printf '[ -r %s ] || exit 1\ntr "\\n" "\\0" <%s | xargs -0 -s 1048576 %s >/dev/null\ntest "$?" -eq %s\n' \
+        "$words" "$words" "$2" "$status" >"$script"
     printf '%s\n' "sh $script"
 }
 

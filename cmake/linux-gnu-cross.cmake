@@ -7,6 +7,11 @@
 # with that directory as the root for their loader and libraries.
 include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
 
+if(RESOLVEPATHS_TARGET STREQUAL host_target)
+    message(FATAL_ERROR "RESOLVEPATHS_TARGET names this machine's own processor "
+        "(${host_target}), which the test preset builds for; choose another")
+endif()
+
 target_compiler(g++ "g++-${gnu_triplet} qemu-user" compiler)
 set(CMAKE_CXX_COMPILER ${compiler})
 set(CMAKE_FIND_ROOT_PATH /usr/${gnu_triplet})
