@@ -26,6 +26,8 @@ if(NOT RESOLVEPATHS_TARGET)
     set(RESOLVEPATHS_TARGET ${host_target})
 endif()
 set(RESOLVEPATHS_TARGET ${RESOLVEPATHS_TARGET} CACHE STRING "The Linux target to build for")
+# The checks' test projects read this file too, and must build for the same.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RESOLVEPATHS_TARGET)
 
 unset(target_row)
 set(target_names "")
