@@ -15,6 +15,10 @@ set(linux_targets
     "armv7|arm-linux-gnueabihf|armhf|arm-linux-musleabihf|armv7-linux-musleabihf|arm|ARM"
     "ppc64le|powerpc64le-linux-gnu|ppc64el|powerpc64le-linux-musl|powerpc64le-linux-musl|ppc64le|PowerPC64"
     "s390x|s390x-linux-gnu|s390x|s390x-linux-musl|s390x-linux-musl|s390x|IBM S/390")
+# release.cmake reads the table alone.
+if(CMAKE_SCRIPT_MODE_FILE)
+    return()
+endif()
 
 set(host_target ${CMAKE_HOST_SYSTEM_PROCESSOR})
 if(host_target MATCHES "^armv[78]")

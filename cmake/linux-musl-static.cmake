@@ -7,9 +7,9 @@
 # Debian's gcc for the target builds it with musl-dev for the target's
 # architecture. The tool uses only the C headers and needs no C++ runtime,
 # so the C compiler driver builds it, with musl's headers and start files in
-# place of glibc's. Debian's musl-gcc.specs would turn -static-pie into a
-# dynamic PIE, so the specs made from musl-static-pie.specs.in start from
-# rcrt1.o and link static-pie.
+# place of glibc's. Debian's driver rules for musl would turn -static-pie
+# into a dynamic PIE, so the rules made from musl-static-pie-gcc.in start
+# from rcrt1.o and link static-pie.
 include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
 
 set(musl_lib /usr/lib/${musl_triplet})
@@ -21,9 +21,9 @@ set(CMAKE_CXX_COMPILER ${compiler})
 string(REGEX REPLACE "gcc$" "" binutils_prefix "${compiler}")
 set(CMAKE_STRIP ${binutils_prefix}strip CACHE FILEPATH "The target's strip" FORCE)
 set(CMAKE_OBJCOPY ${binutils_prefix}objcopy CACHE FILEPATH "The target's objcopy" FORCE)
-set(specs ${CMAKE_BINARY_DIR}/musl-static-pie-${RESOLVEPATHS_TARGET}.specs)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie.specs.in ${specs} @ONLY)
-set(CMAKE_CXX_FLAGS_INIT "-specs=${specs}")
+set(driver_rules ${CMAKE_BINARY_DIR}/musl-static-pie-${RESOLVEPATHS_TARGET}.gcc)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie-gcc.in ${driver_rules} @ONLY)
+set(CMAKE_CXX_FLAGS_INIT "-specs=${driver_rules}")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${target_emulator})
 set(RESOLVEPATHS_STATIC ON CACHE BOOL "The toolchain links the binary statically")
 set(RESOLVEPATHS_PACKAGE_TARGET ${release_triplet} CACHE STRING "Target named in the binary package")

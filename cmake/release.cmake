@@ -11,7 +11,9 @@
 # builds; and the files reach build/assets/ only once all of them exist.
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
-set(static_targets x86_64 i686 aarch64 armv7 ppc64le s390x)
+# A static build for every Linux target there is.
+include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
+list(TRANSFORM linux_targets REPLACE "[|].*" "" OUTPUT_VARIABLE static_targets)
 set(assets ${source_dir}/build/assets)
 
 # run(TARGET COMMAND...): runs COMMAND in the source tree, with
@@ -71,9 +73,12 @@ foreach(file IN LISTS files)
     file(SHA256 ${file} sum)
     list(APPEND sums "${name}|${sum}")
 endforeach()
+# The .deb, the glibc .tar.gz and the source release, and the static ones.
 list(LENGTH files count)
-if(NOT count EQUAL 9)
-    message(FATAL_ERROR "release: made ${count} files, not 9: ${files}")
+list(LENGTH static_targets expected)
+math(EXPR expected "${expected} + 3")
+if(NOT count EQUAL expected)
+    message(FATAL_ERROR "release: made ${count} files, not ${expected}: ${files}")
 endif()
 # Sorted by name, in sha256sum's format.
 list(SORT sums COMPARE STRING)
