@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: ISC
 
 # What the tests must know of the system the build is for, where systems
-# legitimately differ: its C library, that library's soname, and whether
-# the linker is one that gives every Linux hardening property.
+# legitimately differ: a readelf they can read, its C library, that
+# library's soname, and whether the linker is one that gives every Linux
+# hardening property.
 include(CheckSymbolExists)
 
 # C_LIBRARY: glibc or musl on Linux, and elsewhere the system's own name
@@ -25,6 +26,51 @@ else()
     string(TOLOWER "${CMAKE_SYSTEM_NAME}" C_LIBRARY)
 endif()
 
+# READELF: a readelf whose report the tests can read, GNU's (from binutils
+# new enough for --dyn-syms) or LLVM's; empty where there is none. The one
+# beside the compiler comes first, then any on PATH under the names that
+# systems install them as. Others share the name only: FreeBSD's own
+# (elftoolchain) words its report another way, and OpenBSD's (binutils
+# 2.17) answers --dyn-syms with its usage, and status 0.
+set(READELF "")
+set(readelf_candidates ${CMAKE_READELF})
+cmake_path(CONVERT "$ENV{PATH}" TO_CMAKE_PATH_LIST path_dirs)
+foreach(dir IN LISTS path_dirs)
+    file(GLOB found LIST_DIRECTORIES false
+        "${dir}/readelf" "${dir}/greadelf" "${dir}/llvm-readelf" "${dir}/llvm-readelf[-0-9]*")
+    list(APPEND readelf_candidates ${found})
+endforeach()
+list(REMOVE_DUPLICATES readelf_candidates)
+if(readelf_candidates)
+    # Each candidate reads a binary of this toolchain's own making.
+    set(probe_binary ${CMAKE_BINARY_DIR}/CMakeFiles/readelf-probe)
+    try_compile(probe_built ${CMAKE_BINARY_DIR}/CMakeFiles/readelf-probe-build
+        SOURCES ${PROJECT_SOURCE_DIR}/src/resolvepaths.cpp COPY_FILE ${probe_binary})
+endif()
+foreach(candidate IN LISTS readelf_candidates)
+    if(NOT probe_built)
+        break()
+    endif()
+    execute_process(COMMAND ${candidate} --version
+        OUTPUT_VARIABLE readelf_version ERROR_QUIET RESULT_VARIABLE readelf_status)
+    if(NOT readelf_status EQUAL 0 OR NOT readelf_version MATCHES "GNU readelf|LLVM")
+        continue()
+    endif()
+    execute_process(COMMAND ${candidate} -W -h -l -d -S --dyn-syms ${probe_binary}
+        OUTPUT_VARIABLE readelf_report ERROR_VARIABLE readelf_error RESULT_VARIABLE readelf_status)
+    if(readelf_status EQUAL 0 AND readelf_report MATCHES "ELF Header:"
+            AND NOT "${readelf_report}${readelf_error}" MATCHES "[Uu]sage:")
+        set(READELF ${candidate})
+        break()
+    endif()
+endforeach()
+if(READELF)
+    message(STATUS "readelf for the binary checks: ${READELF}")
+else()
+    message(STATUS "readelf for the binary checks: none whose report they read (GNU's or LLVM's); "
+        "they skip")
+endif()
+
 # C_LIBRARY_SONAME: the name a dynamic binary must need, read from the
 # library the compiler links (libc.so.6 on glibc, libc.so.7 on FreeBSD,
 # libc.so.12 on NetBSD...); empty where it cannot be read. libc.so may be a
@@ -33,12 +79,12 @@ set(C_LIBRARY_SONAME "")
 separate_arguments(compile_flags NATIVE_COMMAND "${CMAKE_CXX_FLAGS}")
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} ${compile_flags} -print-file-name=libc.so
     OUTPUT_VARIABLE libc_file OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-if(CMAKE_READELF AND IS_ABSOLUTE "${libc_file}" AND EXISTS "${libc_file}")
+if(READELF AND IS_ABSOLUTE "${libc_file}" AND EXISTS "${libc_file}")
     file(STRINGS "${libc_file}" libc_script REGEX "^ *(GROUP|INPUT) *\\(" LIMIT_COUNT 1)
     if(libc_script MATCHES "[(] *([^ ()]*libc\\.so[^ ()]*)")
         set(libc_file "${CMAKE_MATCH_1}")
     endif()
-    execute_process(COMMAND ${CMAKE_READELF} -d "${libc_file}"
+    execute_process(COMMAND ${READELF} -d "${libc_file}"
         OUTPUT_VARIABLE libc_dynamic ERROR_QUIET)
     if(libc_dynamic MATCHES "Library soname: \\[([^]]+)\\]")
         set(C_LIBRARY_SONAME "${CMAKE_MATCH_1}")

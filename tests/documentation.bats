@@ -14,11 +14,23 @@ readme=$BATS_TEST_DIRNAME/../README.md
 idiom() {
     local from_man from_readme
     # mdoc writes a backslash as \e and uses \& as an invisible separator.
+    # Read one escape at a time, left to right, with index and substr only:
+    # awks disagree on backslashes in gsub's replacement text.
     from_man=$(awk -v tag="$1" '
         $0 == ".\\\" idiom: " tag { found = 1; next }
         found && /^\.Bd -literal/ { inside = 1; next }
         inside && /^\.Ed$/ { exit }
-        inside { gsub(/\\e/, "\\\\"); gsub(/\\&/, ""); print }' "$man_page")
+        inside {
+            line = $0; shown = ""
+            while ((at = index(line, "\\")) > 0) {
+                escape = substr(line, at + 1, 1)
+                shown = shown substr(line, 1, at - 1)
+                if (escape == "e") shown = shown "\\"
+                else if (escape != "&") shown = shown "\\" escape
+                line = substr(line, at + 2)
+            }
+            print shown line
+        }' "$man_page")
     from_readme=$(awk -v tag="$1" '
         $0 == "<!-- idiom: " tag " -->" { found = 1; next }
         found && /^```sh$/ { inside = 1; next }

@@ -82,11 +82,28 @@ setup() {
 
 teardown() {
     [ -n "${fixture:-}" ] || return 0
-    cd / || return
-    # A mode-000 directory must be opened up before it can be emptied.
-    chmod -R u+rwx "$fixture"
-    rm -rf "$fixture"
+    cd "$fixture/.." || return
+    remove_tree "${fixture##*/}"
 }
+
+# remove_tree NAME: removes the directory NAME in the working directory and
+# all it holds, however deep: it descends one name at a time, so no path it
+# hands to chmod, rm or rmdir is longer than a name, and some of theirs
+# fail past PATH_MAX. A mode-000 directory is opened up before it is read.
+remove_tree() (
+    shopt -s nullglob dotglob
+    chmod u+rwx -- "$1" && cd -P -- "$1" || exit
+    local entry files=()
+    for entry in *; do
+        if [ -d "$entry" ] && [ ! -L "$entry" ]; then
+            remove_tree "$entry" || exit
+        else
+            files+=("$entry")
+        fi
+    done
+    ((${#files[@]} == 0)) || rm -f -- "${files[@]}" || exit
+    cd -P .. && rmdir -- "$1"
+)
 
 # expect STATUS STDOUT STDERR COMMAND...: runs COMMAND and fails unless its
 # exit status and the exact bytes of its stdout and stderr are as given.

@@ -60,6 +60,12 @@ fi
     require_command strace "to inject faults"
     ((${#emulator[@]} == 0)) || skip "strace would trace the emulator, not the tool"
     strace -o /dev/null true 2>/dev/null || skip "strace cannot trace here (no ptrace)"
+    # A program of that name may trace without injecting (Cygwin's does):
+    # one injected failure must show in its log.
+    strace -o probe -e trace=write -e inject=write:error=EIO:when=1 sh -c 'echo probe' \
+        >/dev/null 2>&1 || true
+    grep -q 'EIO.*INJECTED' probe 2>/dev/null ||
+        skip "this strace cannot inject a failed write (-e inject=write:error=EIO)"
     # A sanitized build's leak check needs ptrace, which strace already holds.
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
     local many

@@ -11,6 +11,8 @@ build_dir=${BUILD_DIR:?set BUILD_DIR to the build tree}
 package_file_name=${PACKAGE_FILE_NAME:?set PACKAGE_FILE_NAME to the binary .tar.gz name, without .tar.gz}
 version=${VERSION:?set VERSION to the project version}
 executable=${EXECUTABLE:-resolvepaths}
+# The bats that configure checked, for the hardening checks of each package.
+bats=${BATS:-bats}
 
 # What every install tree holds, under its prefix.
 installed=(
@@ -45,7 +47,7 @@ works() {
     grep -q -x 'License: ISC' unpacked/usr/share/doc/resolvepaths/copyright
     [[ $(gzip -dc unpacked/usr/share/doc/resolvepaths/changelog.gz) == "resolvepaths ($version) "* ]]
     # Packaging strips the binary; every hardening property must survive it.
-    STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/bin/$executable bats "$BATS_TEST_DIRNAME/hardening.bats"
+    STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/bin/$executable "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
     if installed lintian; then
         local allowed=() property
         # An unoptimised build cannot be fortified, nor can clang fortify
@@ -75,10 +77,10 @@ works() {
     works "$root/$package_file_name"
     # Packaging strips the binary; every hardening property must survive it.
     STRIPPED=1 RESOLVEPATHS=$root/$package_file_name/bin/$executable \
-        bats "$BATS_TEST_DIRNAME/hardening.bats"
+        "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
     cmake --install "$build_dir" --prefix "$root/installed" >/dev/null
     works "$root/installed"
     expect 0 "$(lists "" "${installed[@]}")"$'\n' "" \
-        bash -c 'cd installed && find . ! -name . \( -type d -exec printf "%s/\n" {} + -o -print \) |
+        bash -c 'cd installed && { find . ! -name . -type d | sed "s|\$|/|"; find . ! -type d; } |
             sed "s|^\./||" | sort'
 }
