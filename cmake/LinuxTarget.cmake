@@ -15,8 +15,23 @@ set(linux_targets
     "armv7|arm-linux-gnueabihf|armhf|arm-linux-musleabihf|armv7-linux-musleabihf|arm|ARM"
     "ppc64le|powerpc64le-linux-gnu|ppc64el|powerpc64le-linux-musl|powerpc64le-linux-musl|ppc64le|PowerPC64"
     "s390x|s390x-linux-gnu|s390x|s390x-linux-musl|s390x-linux-musl|s390x|IBM S/390")
-# release.cmake reads the table alone.
+set(linux_target_columns name gnu_triplet debian_arch musl_triplet release_triplet qemu_cpu
+    elf_machine)
+# Read by a script (release.cmake), only the table is wanted; run as one,
+# cmake -D PRINT=COLUMN -P cmake/LinuxTarget.cmake prints that column of
+# every row, one per line, for CI and the tests.
 if(CMAKE_SCRIPT_MODE_FILE)
+    if(DEFINED PRINT AND CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
+        list(FIND linux_target_columns "${PRINT}" column)
+        if(column LESS 0)
+            message(FATAL_ERROR "PRINT is '${PRINT}'; it must be one of ${linux_target_columns}")
+        endif()
+        foreach(row IN LISTS linux_targets)
+            string(REPLACE "|" ";" row "${row}")
+            list(GET row ${column} value)
+            execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${value}")
+        endforeach()
+    endif()
     return()
 endif()
 

@@ -2,27 +2,14 @@
 // SPDX-License-Identifier: ISC
 // resolvepaths: print realpath(3) of each command-line word, one line each.
 
-// realpath is an X/Open (XSI) interface, which a C library declares in a
-// strict ISO C++ build only when asked; a compiler that already asks keeps
-// its own level.
-#ifndef _XOPEN_SOURCE
-// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
-#define _XOPEN_SOURCE 700
-#endif
+// First: it asks for realpath before any system header is read.
+#include "realpath_buffer.h"
 
-// The C headers, not <cstdio> and the like: those come with a C++ library
-// built for one C library, and the tool must build against any.
 #include <errno.h>
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-
-#ifndef PATH_MAX
-// POSIX lets a system with no fixed path limit leave PATH_MAX undefined;
-// 4096 bytes is then the size of the buffer that realpath fills.
-#define PATH_MAX 4096
-#endif
 
 int main(int argc, char *argv[])
 {

@@ -14,12 +14,22 @@ executable=${EXECUTABLE:-resolvepaths}
 # The bats that configure checked, for the hardening checks of each package.
 bats=${BATS:-bats}
 
-# What every install tree holds, under its prefix.
-installed=(
-    bin/ "bin/$executable" share/ share/doc/ share/doc/resolvepaths/
-    share/doc/resolvepaths/changelog.gz share/doc/resolvepaths/copyright
-    share/man/ share/man/man1/ share/man/man1/resolvepaths.1.gz
-)
+# The notes and the page are gzipped where the build found gzip.
+gz=.gz
+[ "${COMPRESSED:-1}" = 1 ] || gz=
+docdir=${DOCDIR:-share/doc/resolvepaths}
+mandir=${MANDIR:-share/man}
+# What every install tree holds under its prefix, each directory with its
+# parents.
+installed=()
+for path in "bin/$executable" "$docdir/changelog$gz" "$docdir/copyright" \
+    "$mandir/man1/resolvepaths.1$gz"; do
+    installed+=("$path")
+    while [[ $path == */* ]]; do
+        path=${path%/*}
+        [[ " ${installed[*]} " == *" $path/ "* ]] || installed+=("$path/")
+    done
+done
 
 # lists PREFIX ENTRY...: the entries, each under PREFIX, sorted.
 lists() {
@@ -32,7 +42,11 @@ lists() {
 works() {
     : >-n
     expect 1 "/"$'\n'"ERROR"$'\n'"$root/-n"$'\n' "" "${emulator[@]}" "$1/bin/$executable" / missing -n
-    gzip -t "$1/share/man/man1/resolvepaths.1.gz"
+    if [ -n "$gz" ]; then
+        gzip -t "$1/$mandir/man1/resolvepaths.1$gz"
+    else
+        [ -s "$1/$mandir/man1/resolvepaths.1" ]
+    fi
 }
 
 @test "the .deb holds exactly its files, passes lintian and installs a working binary" {
@@ -44,8 +58,8 @@ works() {
     [[ $(dpkg-deb -f "${deb[0]}" Depends) == libc6* ]]
     dpkg-deb -x "${deb[0]}" unpacked
     works "$root/unpacked/usr"
-    grep -q -x 'License: ISC' unpacked/usr/share/doc/resolvepaths/copyright
-    [[ $(gzip -dc unpacked/usr/share/doc/resolvepaths/changelog.gz) == "resolvepaths ($version) "* ]]
+    grep -q -x 'License: ISC' "unpacked/usr/$docdir/copyright"
+    [[ $(gzip -dc "unpacked/usr/$docdir/changelog.gz") == "resolvepaths ($version) "* ]]
     # Packaging strips the binary; every hardening property must survive it.
     STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/bin/$executable "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
     if installed lintian; then

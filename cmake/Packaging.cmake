@@ -1,0 +1,103 @@
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+# Packaging: the notes an install holds, the binary packages (CPack: a
+# .tar.gz, and a .deb where dpkg's tools are) and the source release.
+include(${CMAKE_CURRENT_LIST_DIR}/ReleaseNotes.cmake)
+
+# The notes every install holds besides the page: the changelog in
+# Debian's format, made from NEWS.md, and the copyright in Debian's format,
+# made from LICENSE.
+set(CPACK_PACKAGE_CONTACT "resolvepaths developers <resolvepaths@example.org>")
+release_notes(${PROJECT_SOURCE_DIR}/NEWS.md ${PROJECT_BINARY_DIR}/changelog
+    "${CPACK_PACKAGE_CONTACT}")
+install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
+
+# The licence in Debian's machine-readable copyright format, from LICENSE.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
+string(REGEX REPLACE "^ISC License\n\n" "" licence_text "${licence_text}")
+string(REGEX REPLACE "^Copyright \(c\) ([^\n]*)\n\n" "" licence_text "${licence_text}")
+set(copyright_holder "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "\n\n" "\n.\n" licence_text "${licence_text}")
+string(REGEX REPLACE "([^\n]*)\n" " \\1\n" licence_text "${licence_text}")
+file(CONFIGURE OUTPUT copyright CONTENT [[
+Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: @PROJECT_NAME@
+
+Files: *
+Copyright: @copyright_holder@
+License: ISC
+
+License: ISC
+@licence_text@]] @ONLY)
+
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The compiler's note of itself in .comment is of no use at run time;
+# distributions strip it along with the symbols, where there is an objcopy
+# to do it.
+if(CMAKE_OBJCOPY)
+    install(CODE "set(objcopy \"${CMAKE_OBJCOPY}\")
+        set(installed_binary \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:resolvepaths>\")")
+    install(CODE [[
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND "${objcopy}" --remove-section=.comment
+                "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${installed_binary}" COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+    ]])
+endif()
+
+# The target the binary is for, which names the binary .tar.gz: the
+# compiler's own triplet, which a toolchain file may override.
+if(NOT RESOLVEPATHS_PACKAGE_TARGET)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+        OUTPUT_VARIABLE RESOLVEPATHS_PACKAGE_TARGET OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+
+set(CPACK_PACKAGE_VENDOR "resolvepaths developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"resolvepaths prints, for each path given on its command line, the canonical
+absolute path that the system's realpath(3) makes of it, one line per path
+and in order: relative paths, the components . and .. and symbolic links
+are resolved, and a path that cannot be resolved gives the line ERROR.
+Scripts use it to bring paths into one canonical form before comparing or
+storing them.
+.
+Every argument is a path, even one that begins with a dash. The exit status
+tells whether every path resolved and whether all of the output was written.")
+set(binary_package_name "${PROJECT_NAME}-${PROJECT_VERSION}-${RESOLVEPATHS_PACKAGE_TARGET}")
+set(CPACK_PACKAGE_FILE_NAME ${binary_package_name})
+# A .deb only for the build machine's own C library, and only where the
+# tools that make one are there: dpkg-shlibdeps computes its dependencies,
+# which need file, and without dpkg the package would name no architecture.
+find_program(DPKG_DEB dpkg-deb)
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+find_program(FILE_COMMAND file)
+set(package_generators TGZ)
+if(NOT CMAKE_CROSSCOMPILING AND DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND)
+    list(APPEND package_generators DEB)
+elseif(NOT CMAKE_CROSSCOMPILING)
+    message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")
+endif()
+set(CPACK_GENERATOR ${package_generators})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageConfig.cmake)
+set(CPACK_RESOLVEPATHS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_RESOLVEPATHS_RELEASE_EPOCH ${RELEASE_EPOCH})
+include(CPack)
+
+# The source release, written from the last commit by SourceRelease.cmake.
+find_package(Git QUIET)
+if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
+    set(source_release ${PROJECT_NAME}-${PROJECT_VERSION})
+    add_custom_target(dist
+        COMMAND ${CMAKE_COMMAND} -D GIT=${GIT_EXECUTABLE} -D SOURCE_DIR=${PROJECT_SOURCE_DIR} -D PREFIX=${source_release}
+            -D OUTPUT=${PROJECT_BINARY_DIR}/${source_release}.tar.gz
+            -P ${PROJECT_SOURCE_DIR}/cmake/SourceRelease.cmake
+        COMMENT "Writing ${source_release}.tar.gz from the last commit"
+        VERBATIM)
+else()
+    message(STATUS "Source release (dist): left out, since it is written from a git checkout")
+endif()
