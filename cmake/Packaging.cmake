@@ -98,6 +98,8 @@ if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
             -P ${PROJECT_SOURCE_DIR}/cmake/SourceRelease.cmake
         COMMENT "Writing ${source_release}.tar.gz from the last commit"
         VERBATIM)
+elseif(NOT GIT_FOUND)
+    message(STATUS "Source release (dist): left out, since git is not found")
 else()
-    message(STATUS "Source release (dist): left out, since it is written from a git checkout")
+    message(STATUS "Source release (dist): left out, since this is not a git checkout")
 endif()
