@@ -6,17 +6,19 @@
 # machine's processor), and how to run its binaries here.
 
 # target, Debian's compiler triplet, Debian architecture, musl's triplet,
-# the triplet that names the static release, qemu-user's CPU, and the
-# machine that readelf reads in the binary's ELF header
+# the triplet that names the static release, qemu-user's CPU, the machine
+# that readelf reads in the binary's ELF header, and the first Debian
+# release with musl for the target (Debian 12 has none for riscv64)
 set(linux_targets
-    "x86_64|x86_64-linux-gnu|amd64|x86_64-linux-musl|x86_64-linux-musl|x86_64|Advanced Micro Devices X86-64"
-    "i686|i686-linux-gnu|i386|i386-linux-musl|i686-linux-musl|i386|Intel 80386"
-    "aarch64|aarch64-linux-gnu|arm64|aarch64-linux-musl|aarch64-linux-musl|aarch64|AArch64"
-    "armv7|arm-linux-gnueabihf|armhf|arm-linux-musleabihf|armv7-linux-musleabihf|arm|ARM"
-    "ppc64le|powerpc64le-linux-gnu|ppc64el|powerpc64le-linux-musl|powerpc64le-linux-musl|ppc64le|PowerPC64"
-    "s390x|s390x-linux-gnu|s390x|s390x-linux-musl|s390x-linux-musl|s390x|IBM S/390")
+    "x86_64|x86_64-linux-gnu|amd64|x86_64-linux-musl|x86_64-linux-musl|x86_64|Advanced Micro Devices X86-64|12"
+    "i686|i686-linux-gnu|i386|i386-linux-musl|i686-linux-musl|i386|Intel 80386|12"
+    "aarch64|aarch64-linux-gnu|arm64|aarch64-linux-musl|aarch64-linux-musl|aarch64|AArch64|12"
+    "armv7|arm-linux-gnueabihf|armhf|arm-linux-musleabihf|armv7-linux-musleabihf|arm|ARM|12"
+    "ppc64le|powerpc64le-linux-gnu|ppc64el|powerpc64le-linux-musl|powerpc64le-linux-musl|ppc64le|PowerPC64|12"
+    "s390x|s390x-linux-gnu|s390x|s390x-linux-musl|s390x-linux-musl|s390x|IBM S/390|12"
+    "riscv64|riscv64-linux-gnu|riscv64|riscv64-linux-musl|riscv64-linux-musl|riscv64|RISC-V|13")
 set(linux_target_columns name gnu_triplet debian_arch musl_triplet release_triplet qemu_cpu
-    elf_machine)
+    elf_machine musl_debian)
 # Read by a script (release.cmake), only the table is wanted; run as one,
 # cmake -D PRINT=COLUMN -P cmake/LinuxTarget.cmake prints that column of
 # every row, one per line, for CI and the tests.
@@ -68,6 +70,7 @@ list(GET target_row 3 musl_triplet)
 list(GET target_row 4 release_triplet)
 list(GET target_row 5 qemu_cpu)
 list(GET target_row 6 elf_machine)
+list(GET target_row 7 musl_debian)
 
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RESOLVEPATHS_TARGET})

@@ -13,6 +13,11 @@
 include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
 
 set(musl_lib /usr/lib/${musl_triplet})
+if(NOT EXISTS ${musl_lib}/rcrt1.o AND musl_debian GREATER 12)
+    message(FATAL_ERROR "The static ${RESOLVEPATHS_TARGET} build needs musl-dev:${debian_arch}, "
+        "which Debian has from Debian ${musl_debian} on; build it there, in a Debian "
+        "${musl_debian} system or chroot (.ci/debian-chroot, as .ci/run does)")
+endif()
 target_compiler(gcc "g++-${gnu_triplet} musl-dev:${debian_arch}" compiler)
 require_for_target("g++-${gnu_triplet} musl-dev:${debian_arch}" ${musl_lib}/rcrt1.o
     ${musl_lib}/musl-gcc.specs)

@@ -5,15 +5,46 @@
 # them in sha256sum's format:
 #   cmake -P cmake/release.cmake
 # The .deb and the glibc .tar.gz for this machine (the package preset), a
-# static musl .tar.gz for each Linux target (package-static) and the source
-# release (dist). Every build is configured before any is made, so a
-# machine that lacks a target's packages stops, naming them, before it
-# builds; and the files reach build/assets/ only once all of them exist.
+# static musl .tar.gz for each Linux target (package-static), the source
+# release (dist), and a record of what built them. Releases are built in
+# Debian 13 (.ci/release installs what they need there). A machine that
+# lacks a target's musl stops before anything is built, and every build is
+# configured before any is made, so one that lacks other packages stops,
+# naming them, before it builds; the files reach build/assets/ only once
+# all of them exist.
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 # A static build for every Linux target there is.
 include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
-list(TRANSFORM linux_targets REPLACE "[|].*" "" OUTPUT_VARIABLE static_targets)
+set(static_targets "")
+set(target_triplets "")
+set(musl_packages "")
+set(lacking "")
+foreach(row IN LISTS linux_targets)
+    string(REPLACE "|" ";" row "${row}")
+    list(GET row 0 name)
+    list(GET row 1 gnu_triplet)
+    list(GET row 2 debian_arch)
+    list(GET row 3 musl_triplet)
+    list(GET row 7 musl_debian)
+    list(APPEND static_targets ${name})
+    list(APPEND target_triplets ${gnu_triplet})
+    list(APPEND musl_packages musl-dev:${debian_arch})
+    if(NOT EXISTS /usr/lib/${musl_triplet}/rcrt1.o)
+        list(APPEND lacking "musl-dev:${debian_arch} (Debian ${musl_debian} or later)")
+    endif()
+endforeach()
+if(lacking)
+    list(JOIN lacking ", " lacking)
+    message(FATAL_ERROR "release: stopped before building anything, since this system lacks "
+        "${lacking}. Releases are built in Debian 13: run .ci/release there, in a debian:13 "
+        "container or, as root, in a chroot: .ci/debian-chroot trixie build/chroots/debian-13 .ci/release")
+endif()
+find_program(DPKG_QUERY dpkg-query)
+if(NOT DPKG_QUERY)
+    message(FATAL_ERROR "release: needs dpkg-query to record what built the release; "
+        "releases are built in Debian 13 (.ci/release)")
+endif()
 set(assets ${source_dir}/build/assets)
 
 # run(TARGET COMMAND...): runs COMMAND in the source tree, with
@@ -66,17 +97,44 @@ endforeach()
 # Staged beside the old set, which the new one replaces whole.
 file(REMOVE_RECURSE ${assets}.new)
 file(MAKE_DIRECTORY ${assets}.new)
+
+# What built the set, for a rebuild years later: the system, the commit,
+# the packages that went into the files, and each target's compiler and
+# linker as they name themselves.
+file(READ /etc/debian_version debian_version)
+string(STRIP "${debian_version}" debian_version)
+execute_process(COMMAND git -C ${source_dir} rev-parse HEAD
+    OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${DPKG_QUERY} -W "-f=\${Package}:\${Architecture} \${Version}\\n"
+        cmake ninja-build binutils dpkg-dev gzip libc6-dev ${musl_packages}
+    OUTPUT_VARIABLE packages COMMAND_ERROR_IS_FATAL ANY)
+set(tools "")
+foreach(triplet IN LISTS target_triplets)
+    foreach(tool gcc ld)
+        execute_process(COMMAND ${triplet}-${tool} --version
+            OUTPUT_VARIABLE version COMMAND_ERROR_IS_FATAL ANY)
+        string(REGEX REPLACE "\n.*" "" version "${version}")
+        string(APPEND tools "${triplet}-${tool}: ${version}\n")
+    endforeach()
+endforeach()
+set(record ${assets}.new/${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-build-environment.txt)
+file(WRITE ${record} "What built these files, with cmake -P cmake/release.cmake (.ci/release)\n"
+    "Debian ${debian_version}\ncommit ${commit}\n${packages}${tools}")
+list(APPEND files ${record})
 set(sums "")
 foreach(file IN LISTS files)
     get_filename_component(name ${file} NAME)
-    file(COPY_FILE ${file} ${assets}.new/${name})
+    if(NOT file STREQUAL record)
+        file(COPY_FILE ${file} ${assets}.new/${name})
+    endif()
     file(SHA256 ${file} sum)
     list(APPEND sums "${name}|${sum}")
 endforeach()
-# The .deb, the glibc .tar.gz and the source release, and the static ones.
+# The .deb, the glibc .tar.gz, the source release and the record, and the
+# static ones.
 list(LENGTH files count)
 list(LENGTH static_targets expected)
-math(EXPR expected "${expected} + 3")
+math(EXPR expected "${expected} + 4")
 if(NOT count EQUAL expected)
     message(FATAL_ERROR "release: made ${count} files, not ${expected}: ${files}")
 endif()

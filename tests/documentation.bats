@@ -153,3 +153,10 @@ setup() {
         'sed -n "s/.*resolvepaths-VERSION-\([a-z0-9_]*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p" "$0" | sort -u' \
         "$readme"
 }
+
+@test "every address of the project that the README gives is the one the build has" {
+    local homepage=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address}
+    expect 0 "--repo ${homepage#https://github.com/}"$'\n'"$homepage"$'\n' "" bash -c \
+        'grep -o -e "https://github.com/[^/ )]*/[^/ )]*" -e "--repo [^ ]*" "$0" | LC_ALL=C sort -u' \
+        "$readme"
+}

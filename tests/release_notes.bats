@@ -1,0 +1,46 @@
+#!/usr/bin/env bats
+# SPDX-FileCopyrightText: 2026 The resolvepaths authors
+# SPDX-License-Identifier: ISC
+# The release workflow's check of a tag, and the notes it takes from
+# NEWS.md for the release's description.
+
+load helpers
+
+release_notes=$BATS_TEST_DIRNAME/../.ci/release-notes
+
+# project VERSION NEWS: a tree whose CMakeLists.txt sets VERSION and whose
+# NEWS.md is NEWS.
+project() {
+    printf 'project(resolvepaths\n    VERSION %s\n    LANGUAGES CXX)\n' "$1" >CMakeLists.txt
+    printf '%s' "$2" >NEWS.md
+}
+
+@test "a tag that names the version gives the newest entry's notes, exactly" {
+    project 2.10.3 $'# news\n\n## 2.10.3 (2027-01-02)\n\n\n- One,\n  with a 100% sign and a \\ kept.\n\n- Two.\n\n\n## 2.10.2 (2027-01-01)\n\n- Old.\n'
+    expect 0 $'- One,\n  with a 100% sign and a \\ kept.\n\n- Two.\n' "" "$release_notes" v2.10.3 "$root"
+    # The newest entry may also be the only one.
+    project 2.10.3 $'## 2.10.3 (2027-01-02)\n\n- Only.\n'
+    expect 0 $'- Only.\n' "" "$release_notes" v2.10.3 "$root"
+}
+
+@test "a tag, a version or a NEWS.md entry that differ stop it, saying which" {
+    project 2.10.3 $'## 2.10.3 (2027-01-02)\n\n- One.\n'
+    expect 1 "" $'release-notes: the tag is v2.10.2, but the project\'s version (CMakeLists.txt) is 2.10.3\n' \
+        "$release_notes" v2.10.2 "$root"
+    expect 1 "" $'release-notes: the tag is 2.10.3, but the project\'s version (CMakeLists.txt) is 2.10.3\n' \
+        "$release_notes" 2.10.3 "$root"
+    project 2.10.4 $'## 2.10.3 (2027-01-02)\n\n- One.\n'
+    expect 1 "" $'release-notes: NEWS.md\'s newest entry is 2.10.3, but the project\'s version is 2.10.4\n' \
+        "$release_notes" v2.10.4 "$root"
+    project 2.10.4 $'# news\n'
+    expect 1 "" $'release-notes: NEWS.md\'s newest entry is missing, but the project\'s version is 2.10.4\n' \
+        "$release_notes" v2.10.4 "$root"
+}
+
+@test "the project's own tree agrees with itself" {
+    local version=${VERSION:?set VERSION to the project version} notes
+    notes=$("$release_notes" "v$version")
+    [ -n "$notes" ]
+    # The notes are the newest entry's, which NEWS.md holds as they are.
+    grep -q -F -x -- "$(printf '%s\n' "$notes" | head -n 1)" "$BATS_TEST_DIRNAME/../NEWS.md"
+}
