@@ -4,13 +4,18 @@
 # .tar.gz, and a .deb where dpkg's tools are) and the source release.
 include(${CMAKE_CURRENT_LIST_DIR}/ReleaseNotes.cmake)
 
-# The notes every install holds besides the page: the changelog in
-# Debian's format, made from NEWS.md, and the copyright in Debian's format,
-# made from LICENSE.
+# The notes an install holds besides the page: the changelog in Debian's
+# format, made from NEWS.md, and the copyright in Debian's format, made from
+# LICENSE. Distributions with other conventions (Fedora, Arch) install the
+# notes their own way, and turn these off.
+option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
+    "Install the changelog and copyright in Debian's formats" ON)
 set(CPACK_PACKAGE_CONTACT "resolvepaths developers <resolvepaths@example.org>")
 release_notes(${PROJECT_SOURCE_DIR}/NEWS.md ${PROJECT_BINARY_DIR}/changelog
     "${CPACK_PACKAGE_CONTACT}")
-install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
+if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
+    install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
+endif()
 
 # The licence in Debian's machine-readable copyright format, from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
@@ -30,7 +35,9 @@ License: ISC
 License: ISC
 @licence_text@]] @ONLY)
 
-install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
+    install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 # The compiler's note of itself in .comment is of no use at run time;
 # distributions strip it along with the symbols, where there is an objcopy
 # to do it.
@@ -73,7 +80,9 @@ find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(FILE_COMMAND file)
 set(package_generators TGZ)
-if(NOT CMAKE_CROSSCOMPILING AND DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND)
+if(NOT CMAKE_CROSSCOMPILING AND NOT RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
+    message(STATUS "Packages: .tar.gz only; a .deb needs the notes in Debian's formats")
+elseif(NOT CMAKE_CROSSCOMPILING AND DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND)
     list(APPEND package_generators DEB)
 elseif(NOT CMAKE_CROSSCOMPILING)
     message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")

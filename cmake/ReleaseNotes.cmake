@@ -6,6 +6,11 @@
 # first, each followed by "- " items whose further lines are indented by two
 # spaces.
 
+# Names for dates in the formats Debian and RPM changelogs use; a day's
+# index in weekday_names is its days since 1970-01-01 modulo 7.
+set(weekday_names Thu Fri Sat Sun Mon Tue Wed)
+set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+
 # days_since_epoch(Y M D OUT): days from 1970-01-01 to the given date
 # (the proleptic Gregorian calendar, for any date from year 0 on).
 function(days_since_epoch year month day out)
@@ -29,8 +34,6 @@ endfunction()
 # 1970, which stands in for the last commit's time where there is no git.
 function(release_notes news changelog maintainer)
     file(STRINGS "${news}" lines)
-    set(weekdays Thu Fri Sat Sun Mon Tue Wed)
-    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
     set(text "")
     set(trailer "")
     unset(newest_version)
@@ -65,9 +68,9 @@ function(release_notes news changelog maintainer)
                 math(EXPR epoch "${days} * 86400 + ${minute} * 60")
             endif()
             math(EXPR weekday "${days} % 7")
-            list(GET weekdays ${weekday} weekday_name)
+            list(GET weekday_names ${weekday} weekday_name)
             math(EXPR month_index "${month} - 1")
-            list(GET months ${month_index} month_name)
+            list(GET month_names ${month_index} month_name)
             if(day LESS 10)
                 set(day "0${day}")
             endif()

@@ -17,13 +17,15 @@ bats=${BATS:-bats}
 # The notes and the page are gzipped where the build found gzip.
 gz=.gz
 [ "${COMPRESSED:-1}" = 1 ] || gz=
+bindir=${BINDIR:-bin}
 docdir=${DOCDIR:-share/doc/resolvepaths}
 mandir=${MANDIR:-share/man}
 # What every install tree holds under its prefix, each directory with its
-# parents.
+# parents: the notes in Debian's formats unless the build left them out.
+files=("$bindir/$executable" "$mandir/man1/resolvepaths.1$gz")
+[ "${DEBIAN_NOTES:-1}" = 0 ] || files+=("$docdir/changelog$gz" "$docdir/copyright")
 installed=()
-for path in "bin/$executable" "$docdir/changelog$gz" "$docdir/copyright" \
-    "$mandir/man1/resolvepaths.1$gz"; do
+for path in "${files[@]}"; do
     installed+=("$path")
     while [[ $path == */* ]]; do
         path=${path%/*}
@@ -38,10 +40,10 @@ lists() {
     for entry; do printf '%s%s\n' "$prefix" "$entry"; done | sort
 }
 
-# works PREFIX: PREFIX/bin/resolvepaths resolves words and PREFIX holds the page.
+# works PREFIX: the installed resolvepaths under PREFIX resolves words and PREFIX holds the page.
 works() {
     : >-n
-    expect 1 "/"$'\n'"ERROR"$'\n'"$root/-n"$'\n' "" "${emulator[@]}" "$1/bin/$executable" / missing -n
+    expect 1 "/"$'\n'"ERROR"$'\n'"$root/-n"$'\n' "" "${emulator[@]}" "$1/$bindir/$executable" / missing -n
     if [ -n "$gz" ]; then
         gzip -t "$1/$mandir/man1/resolvepaths.1$gz"
     else
@@ -61,7 +63,7 @@ works() {
     grep -q -x 'License: ISC' "unpacked/usr/$docdir/copyright"
     [[ $(gzip -dc "unpacked/usr/$docdir/changelog.gz") == "resolvepaths ($version) "* ]]
     # Packaging strips the binary; every hardening property must survive it.
-    STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/bin/$executable "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
+    STRIPPED=1 RESOLVEPATHS=$root/unpacked/usr/$bindir/$executable "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
     if installed lintian; then
         local allowed=() property
         # An unoptimised build cannot be fortified, nor can clang fortify
@@ -90,7 +92,7 @@ works() {
     tar -xzf "$tgz"
     works "$root/$package_file_name"
     # Packaging strips the binary; every hardening property must survive it.
-    STRIPPED=1 RESOLVEPATHS=$root/$package_file_name/bin/$executable \
+    STRIPPED=1 RESOLVEPATHS=$root/$package_file_name/$bindir/$executable \
         "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
     cmake --install "$build_dir" --prefix "$root/installed" >/dev/null
     works "$root/installed"
