@@ -6,7 +6,8 @@
 #   cmake -P cmake/release.cmake
 # The .deb and the glibc .tar.gz for this machine (the package preset), a
 # static musl .tar.gz for each Linux target (package-static), the source
-# release (dist), and a record of what built them. Releases are built in
+# release (dist), and a record of what built them; and, beside them in
+# build/recipes/, the packaging recipes filled in. Releases are built in
 # Debian 13 (.ci/release installs what they need there). A machine that
 # lacks a target's musl stops before anything is built, and every build is
 # configured before any is made, so one that lacks other packages stops,
@@ -146,3 +147,8 @@ file(WRITE ${assets}.new/SHA256SUMS "${sums}\n")
 file(REMOVE_RECURSE ${assets})
 file(RENAME ${assets}.new ${assets})
 message(STATUS "release: ${count} files and SHA256SUMS in ${assets}")
+# The packaging recipes for this source release, beside the set and not in
+# it: they name its SHA-256.
+run("" ${CMAKE_COMMAND}
+    -D SOURCE_RELEASE=${assets}/${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}.tar.gz
+    -P ${CMAKE_CURRENT_LIST_DIR}/Recipes.cmake)

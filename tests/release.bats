@@ -56,3 +56,29 @@ package_from_release() {
     # The release tests themselves need the git repository.
     ctest --test-dir one/build --output-on-failure -E '^(source_release|release)$'
 }
+
+@test "the packaging recipes, filled in for the source release, name its version, address and SHA-256" {
+    local version=${VERSION:?set VERSION to the project version}
+    local url=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address} sum
+    sum=$(cmake -E sha256sum "$source_release")
+    sum=${sum%% *}
+    cmake -D SOURCE_RELEASE="$source_release" -D OUTPUT="$root/recipes" \
+        -P "$source_dir/cmake/Recipes.cmake" >/dev/null
+    local want=(
+        "  sha256 \"$sum\""
+        "  url \"$url/releases/download/v$version/resolvepaths-$version.tar.gz\""
+        "HOMEPAGE=\"$url\""
+        "URL:            $url"
+        "VERSION=$version"
+        "Version:        $version"
+        "pkgver=$version"
+        "sha256sums=('$sum')"
+        "url='$url'"
+    )
+    expect 0 "$(printf '%s\n' "${want[@]}" | LC_ALL=C sort)"$'\n' "" bash -c \
+        'grep -h -E "^(  sha256 |  url |HOMEPAGE=|URL:|VERSION=|Version:|pkgver=|sha256sums=|url=)" "$@" |
+            LC_ALL=C sort' recipes recipes/*
+    # Nothing is left to fill in.
+    expect 1 "" "" grep -l '@[A-Z_]*@' recipes/PKGBUILD recipes/resolvepaths.spec \
+        recipes/resolvepaths.rb recipes/resolvepaths.cygport
+}
