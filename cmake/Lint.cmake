@@ -6,26 +6,27 @@
 find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
     add_custom_target(shellcheck
-        COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes bench/run bench/fixture.bash bench/measure.bash
+        COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes .ci/workflow-pins bench/run bench/fixture.bash bench/measure.bash
             tests/helpers.bash tests/foreign-compiler tests/stand-in
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
         VERBATIM)
 else()
     message(STATUS "Lint: shellcheck left out, since it is not found")
 endif()
-# The GitHub Actions workflows, which run elsewhere: their syntax, checked
-# here. action-validator's schema predates the attestations and
-# artifact-metadata permissions, so it reads a copy of each workflow
-# without those two lines: everything else is checked.
+# The GitHub Actions workflows, which run elsewhere: every action pinned
+# by a commit, with its tag, and their syntax, checked here.
+file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
+add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)
+# action-validator's schema predates the attestations permission, so it
+# reads a copy of each workflow without that line: the rest is checked.
 find_program(ACTION_VALIDATOR action-validator)
 if(ACTION_VALIDATOR)
-    file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
     # It reads one file at a time.
     set(check_commands "")
     foreach(workflow IN LISTS workflows)
         cmake_path(GET workflow FILENAME name)
         file(READ ${workflow} text)
-        string(REGEX REPLACE "\n *(attestations|artifact-metadata): write *" "" text "${text}")
+        string(REGEX REPLACE "\n *attestations: write *" "" text "${text}")
         file(WRITE ${PROJECT_BINARY_DIR}/workflows/${name} "${text}")
         list(APPEND check_commands COMMAND ${ACTION_VALIDATOR} ${PROJECT_BINARY_DIR}/workflows/${name})
     endforeach()

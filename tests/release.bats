@@ -57,7 +57,7 @@ package_from_release() {
     ctest --test-dir one/build --output-on-failure -E '^(source_release|release)$'
 }
 
-@test "the packaging recipes, filled in for the source release, name its version, address and SHA-256" {
+@test "the packaging recipes, filled in for the source release, name its version, address and SHA-256, the formula's dependencies in brew's order" {
     local version=${VERSION:?set VERSION to the project version}
     local url=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address} sum
     sum=$(cmake -E sha256sum "$source_release")
@@ -78,6 +78,15 @@ package_from_release() {
     expect 0 "$(printf '%s\n' "${want[@]}" | LC_ALL=C sort)"$'\n' "" bash -c \
         'grep -h -E "^(  sha256 |  url |HOMEPAGE=|URL:|VERSION=|Version:|pkgver=|sha256sums=|url=)" "$@" |
             LC_ALL=C sort' recipes recipes/*
+    # The formula's dependencies in the order of brew audit's DependencyOrder
+    # cop: those for the build, for the test, then the rest, each by name.
+    local order
+    order=$(awk 'sub(/^ *depends_on "/, "") {
+        name = tolower($0); sub(/".*/, "", name)
+        print (/:build/ ? 1 : /:test/ ? 2 : /:recommended/ ? 4 : /:optional/ ? 5 : 3), name
+    }' recipes/resolvepaths.rb)
+    [ -n "$order" ]
+    LC_ALL=C sort -c <<<"$order"
     # Nothing is left to fill in.
     expect 1 "" "" grep -l '@[A-Z_]*@' recipes/PKGBUILD recipes/resolvepaths.spec \
         recipes/resolvepaths.rb recipes/resolvepaths.cygport

@@ -1,8 +1,8 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The release workflow's check of a tag, and the notes it takes from
-# NEWS.md for the release's description.
+# The release workflow's check of a tag, the notes it takes from NEWS.md
+# for the release's description, and the lint check of the workflows' pins.
 
 load helpers
 
@@ -43,4 +43,19 @@ project() {
     [ -n "$notes" ]
     # The notes are the newest entry's, which NEWS.md holds as they are.
     grep -q -F -x -- "$(printf '%s\n' "$notes" | head -n 1)" "$BATS_TEST_DIRNAME/../NEWS.md"
+}
+
+@test "an action pinned otherwise than by a full commit with its tag is named, line by line" {
+    local commit=3d3c42e5aac5ba805825da76410c181273ba90b1
+    printf '%s\n' "steps:" "  - uses: actions/checkout@$commit # v7.0.1" \
+        "    with: {uses: x}" "  - uses: 'actions/checkout@$commit'  #   v7" \
+        "  - uses: actions/checkout@v7.0.1" "  - uses: actions/checkout@${commit%?} # v7.0.1" \
+        "  - uses: actions/checkout@$commit # main" "  - uses: actions/checkout@$commit" >workflow.yml
+    expect 1 "workflow.yml:5: not pinned by a full 40-digit commit:   - uses: actions/checkout@v7.0.1
+workflow.yml:6: not pinned by a full 40-digit commit:   - uses: actions/checkout@${commit%?} # v7.0.1
+workflow.yml:7: no tag (such as # v1.2.3) in a trailing comment:   - uses: actions/checkout@$commit # main
+workflow.yml:8: no tag (such as # v1.2.3) in a trailing comment:   - uses: actions/checkout@$commit
+" "" "$BATS_TEST_DIRNAME/../.ci/workflow-pins" workflow.yml
+    # The project's own workflows pass.
+    expect 0 "" "" "$BATS_TEST_DIRNAME/../.ci/workflow-pins" "$BATS_TEST_DIRNAME"/../.github/workflows/*.yml
 }
