@@ -2,17 +2,58 @@
 # SPDX-License-Identifier: ISC
 # Packaging: the notes an install holds, the binary packages (CPack: a
 # .tar.gz, and a .deb where dpkg's tools are) and the source release.
-include(${CMAKE_CURRENT_LIST_DIR}/ReleaseNotes.cmake)
-
 # The notes an install holds besides the page: the changelog in Debian's
 # format, made from NEWS.md, and the copyright in Debian's format, made from
 # LICENSE. Distributions with other conventions (Fedora, Arch) install the
 # notes their own way, and turn these off.
 option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
     "Install the changelog and copyright in Debian's formats" ON)
-set(CPACK_PACKAGE_CONTACT "resolvepaths developers <resolvepaths@example.org>")
-release_notes(${PROJECT_SOURCE_DIR}/NEWS.md ${PROJECT_BINARY_DIR}/changelog
-    "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_CONTACT "${RESOLVEPATHS_MAINTAINER}")
+
+# The time every date in the packages takes, so that two builds of one
+# commit give the same bytes: SOURCE_DATE_EPOCH where the caller sets it,
+# else the last commit's time, from git or, in a tree unpacked from the
+# source release, from the record in its MANIFEST. Read at configure time.
+find_package(Git QUIET)
+set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
+if(source_date_epoch STREQUAL "" AND GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
+    execute_process(COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+        OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+elseif(source_date_epoch STREQUAL "" AND EXISTS ${PROJECT_SOURCE_DIR}/MANIFEST)
+    file(STRINGS ${PROJECT_SOURCE_DIR}/MANIFEST source_date_epoch REGEX "^# SOURCE_DATE_EPOCH=")
+    string(REPLACE "# SOURCE_DATE_EPOCH=" "" source_date_epoch "${source_date_epoch}")
+endif()
+if(NOT source_date_epoch MATCHES "^[0-9]+$")
+    message(STATUS "Packages: dated when they are made, since neither SOURCE_DATE_EPOCH, "
+        "git nor a MANIFEST gives the last commit's time")
+    set(source_date_epoch "")
+endif()
+
+# The changelog: NEWS.md's newest entry, which must be this version's, in
+# Debian's format, dated by that time.
+file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md news)
+set(changelog "")
+foreach(line IN LISTS news)
+    if(line MATCHES "^## " AND changelog)
+        break()
+    elseif(line MATCHES "^## ")
+        if(NOT line MATCHES "^## ${PROJECT_VERSION} \\(")
+            message(FATAL_ERROR "NEWS.md: the newest entry, '${line}', is not ${PROJECT_VERSION}'s")
+        endif()
+        set(changelog "${PROJECT_NAME} (${PROJECT_VERSION}) unstable; urgency=medium\n\n")
+    elseif(changelog AND line MATCHES "^- (.*)$")
+        string(APPEND changelog "  * ${CMAKE_MATCH_1}\n")
+    elseif(changelog AND line MATCHES "^  (.*)$")
+        string(APPEND changelog "    ${CMAKE_MATCH_1}\n")
+    endif()
+endforeach()
+set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
+string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+# Rewritten only when it changes, so that nothing rebuilds needlessly.
+file(WRITE ${PROJECT_BINARY_DIR}/changelog.new
+    "${changelog}\n -- ${RESOLVEPATHS_MAINTAINER}  ${changelog_date}\n")
+file(COPY_FILE ${PROJECT_BINARY_DIR}/changelog.new ${PROJECT_BINARY_DIR}/changelog ONLY_IF_DIFFERENT)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/NEWS.md)
 if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
     install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
 endif()
@@ -94,11 +135,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageConfig.cmake)
 set(CPACK_RESOLVEPATHS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_RESOLVEPATHS_RELEASE_EPOCH ${RELEASE_EPOCH})
+set(CPACK_RESOLVEPATHS_SOURCE_DATE_EPOCH "${source_date_epoch}")
 include(CPack)
 
 # The source release, written from the last commit by SourceRelease.cmake.
-find_package(Git QUIET)
 if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
     set(source_release ${PROJECT_NAME}-${PROJECT_VERSION})
     add_custom_target(dist

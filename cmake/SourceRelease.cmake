@@ -5,7 +5,7 @@
 # writes the source release, exactly the files of the last commit with the
 # commit's time on every entry, so any clone writes the same bytes. It adds
 # MANIFEST, the list of those files, so that a tree unpacked from it, which
-# has no git, still knows which files are the project's.
+# has no git, still knows which files are the project's, and when.
 execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" ls-tree -r --name-only HEAD
     OUTPUT_VARIABLE files ERROR_VARIABLE git_error RESULT_VARIABLE git_status)
 # Git may refuse a tree that another user owns; the tests skip on this line.
@@ -14,11 +14,16 @@ if(NOT git_status EQUAL 0)
 endif()
 get_filename_component(work "${OUTPUT}" DIRECTORY)
 set(manifest "${work}/MANIFEST")
+# The commit's time is recorded too: a build from the release, which has
+# no git, dates its packages by it.
+execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" log -1 --format=%ct
+    OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 # REUSE-IgnoreStart: these are the manifest's tags, not this file's.
 string(CONCAT header
     "# SPDX-FileCopyrightText: 2026 The resolvepaths authors\n"
     "# SPDX-License-Identifier: ISC\n"
-    "# The files of this source release, one per line.\n")
+    "# The files of this source release, one per line, and its commit's time:\n"
+    "# SOURCE_DATE_EPOCH=${commit_time}\n")
 # REUSE-IgnoreEnd
 file(WRITE "${manifest}" "${header}MANIFEST\n${files}")
 execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" archive --prefix=${PREFIX}/

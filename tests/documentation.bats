@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # Every scripting idiom that the man page shows is run here exactly as it
-# shows it, read from the page itself; and the pages name the project's
-# version, date and release targets as the build has them.
+# shows it, read from the page itself; and the built page and the README
+# name the project's version, date and release targets as the build has them.
 
 load helpers
 
@@ -122,14 +122,15 @@ setup() {
     expect 0 "$root/real"$'\n' "" sh -c "$physical"
 }
 
-@test "the man page, NEWS.md and the README name the project's version, and the page's date is its release's" {
+@test "the built man page names the version and NEWS.md's date for it, and the README this version's files" {
     local version=${VERSION:?set VERSION to the project version}
+    local built_page=${MAN_PAGE:?set MAN_PAGE to the man page as the build writes it}
     local months=(January February March April May June July August September October November
         December)
     # The page's footer and date, the date as NEWS.md writes it.
     local os dd month day year m
-    os=$(grep '^\.Os ' "$man_page")
-    dd=$(sed -n 's/^\.Dd //p' "$man_page")
+    os=$(grep '^\.Os ' "$built_page")
+    dd=$(sed -n 's/^\.Dd //p' "$built_page")
     read -r month day year <<<"${dd//,/}"
     for m in "${!months[@]}"; do
         [ "${months[m]}" != "$month" ] || printf -v dd '%s-%02d-%02d' "$year" $((m + 1)) "$day"

@@ -40,15 +40,19 @@ lists() {
     for entry; do printf '%s%s\n' "$prefix" "$entry"; done | sort
 }
 
-# works PREFIX: the installed resolvepaths under PREFIX resolves words and PREFIX holds the page.
+# works PREFIX: the installed resolvepaths under PREFIX resolves words, and
+# PREFIX holds the page of this version.
 works() {
     : >-n
     expect 1 "/"$'\n'"ERROR"$'\n'"$root/-n"$'\n' "" "${emulator[@]}" "$1/$bindir/$executable" / missing -n
+    # The page as installed shows this version.
+    local page=$1/$mandir/man1/resolvepaths.1$gz
     if [ -n "$gz" ]; then
-        gzip -t "$1/$mandir/man1/resolvepaths.1$gz"
+        gzip -dc "$page" >page
     else
-        [ -s "$1/$mandir/man1/resolvepaths.1" ]
+        cp "$page" page
     fi
+    grep -q -x ".Os resolvepaths $version" page
 }
 
 @test "the .deb holds exactly its files, passes lintian and installs a working binary" {

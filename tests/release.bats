@@ -24,6 +24,9 @@ setup() {
         bash -c 'tar -tzf "$0" | grep -v "/$" | cut -d/ -f2- | sort' "$source_release"
     tar -xzf "$source_release"
     expect 0 "MANIFEST"$'\n'"$files"$'\n' "" grep -v '^#' resolvepaths-*/MANIFEST
+    # It records the commit's time, by which a build from it dates its packages.
+    expect 0 "# SOURCE_DATE_EPOCH=$(git -C "$source_dir" log -1 --format=%ct)"$'\n' "" \
+        grep '^# SOURCE_DATE_EPOCH=' resolvepaths-*/MANIFEST
 }
 
 # package_from_release DIR: unpacks the source release into DIR/source,
@@ -40,7 +43,7 @@ package_from_release() {
     (cd "$1/build" && cpack -B packages >/dev/null)
 }
 
-@test "unpacked twice without git, it builds identical packages" {
+@test "unpacked twice without git, it builds identical packages, dated by the recorded commit" {
     # Two paths of different lengths, built one after the other: neither the
     # place nor the time may reach the packages.
     unset SOURCE_DATE_EPOCH
@@ -54,6 +57,14 @@ package_from_release() {
         compared=$((compared + 1))
     done
     [ "$compared" -gt 0 ] || { echo "no package was built"; false; }
+    # The changelog is dated by the commit time that the release records,
+    # as dpkg reads it.
+    if installed dpkg-parsechangelog; then
+        expect 0 "$(sed -n 's/^# SOURCE_DATE_EPOCH=//p' one/source/MANIFEST)"$'\n' "" \
+            dpkg-parsechangelog -l one/build/changelog -S Timestamp
+    else
+        unchecked "the changelog's date: dpkg-parsechangelog is not installed"
+    fi
 }
 
 @test "the packaging recipes, filled in for the source release, name its version, address and SHA-256, the formula's dependencies in brew's order" {
