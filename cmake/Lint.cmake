@@ -6,7 +6,7 @@
 find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
     add_custom_target(shellcheck
-        COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes .ci/workflow-pins bench/run bench/fixture.bash bench/measure.bash
+        COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes .ci/workflow-pins bench/run
             tests/helpers.bash tests/foreign-compiler tests/stand-in
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
         VERBATIM)

@@ -37,14 +37,6 @@ project() {
         "$release_notes" v2.10.4 "$root"
 }
 
-@test "the project's own tree agrees with itself" {
-    local version=${VERSION:?set VERSION to the project version} notes
-    notes=$("$release_notes" "v$version")
-    [ -n "$notes" ]
-    # The notes are the newest entry's, which NEWS.md holds as they are.
-    grep -q -F -x -- "$(printf '%s\n' "$notes" | head -n 1)" "$BATS_TEST_DIRNAME/../NEWS.md"
-}
-
 @test "an action pinned otherwise than by a full commit with its tag is named, line by line" {
     local commit=3d3c42e5aac5ba805825da76410c181273ba90b1
     printf '%s\n' "steps:" "  - uses: actions/checkout@$commit # v7.0.1" \
