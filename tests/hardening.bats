@@ -7,12 +7,29 @@
 
 load helpers
 
+# READELF: a readelf whose report these checks read, GNU's or LLVM's, under
+# any name systems install it as. Others share the name only: FreeBSD's own
+# (elftoolchain) words its report another way, and OpenBSD's (binutils
+# 2.17) answers --dyn-syms with its usage, and status 0.
+setup_file() {
+    local candidate report=$BATS_FILE_TMPDIR/readelf-report
+    [ -n "${RESOLVEPATHS:-}" ] || return 0
+    for candidate in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
+        if installed "$candidate" && "$candidate" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
+            "$candidate" -W -h -l -d -S --dyn-syms "$RESOLVEPATHS" >"$report" 2>&1 &&
+            ! grep -q '[Uu]sage:' "$report"; then
+            export READELF=$candidate
+            return 0
+        fi
+    done
+}
+
 # The binary itself, never a script that runs it under an emulator, and only
 # an ELF one: other formats keep these properties elsewhere.
 setup() {
     require_binary
     [ -n "${READELF:-}" ] ||
-        skip "the build found no readelf whose report these checks read (GNU's or LLVM's)"
+        skip "no readelf whose report these checks read (GNU's or LLVM's) is installed"
     [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] ||
         skip "the binary is not ELF, which is what these checks read"
 }
