@@ -54,9 +54,6 @@ file(WRITE ${PROJECT_BINARY_DIR}/changelog.new
     "${changelog}\n -- ${RESOLVEPATHS_MAINTAINER}  ${changelog_date}\n")
 file(COPY_FILE ${PROJECT_BINARY_DIR}/changelog.new ${PROJECT_BINARY_DIR}/changelog ONLY_IF_DIFFERENT)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/NEWS.md)
-if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
-    install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
-endif()
 
 # The licence in Debian's machine-readable copyright format, from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
@@ -77,6 +74,7 @@ License: ISC
 @licence_text@]] @ONLY)
 
 if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
+    install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
     install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 # The compiler's note of itself in .comment is of no use at run time;
@@ -102,16 +100,7 @@ endif()
 
 set(CPACK_PACKAGE_VENDOR "resolvepaths developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"resolvepaths prints, for each path given on its command line, the canonical
-absolute path that the system's realpath(3) makes of it, one line per path
-and in order: relative paths, the components . and .. and symbolic links
-are resolved, and a path that cannot be resolved gives the line ERROR.
-Scripts use it to bring paths into one canonical form before comparing or
-storing them.
-.
-Every argument is a path, even one that begins with a dash. The exit status
-tells whether every path resolved and whether all of the output was written.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${RESOLVEPATHS_LONG_DESCRIPTION}")
 set(binary_package_name "${PROJECT_NAME}-${PROJECT_VERSION}-${RESOLVEPATHS_PACKAGE_TARGET}")
 set(CPACK_PACKAGE_FILE_NAME ${binary_package_name})
 # A .deb only for the build machine's own C library, and only where the

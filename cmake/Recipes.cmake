@@ -29,6 +29,8 @@ string(REGEX MATCH "HOMEPAGE_URL \"([^\"]+)\"" _ "${lists}")
 set(PROJECT_HOMEPAGE_URL ${CMAKE_MATCH_1})
 string(REGEX MATCH "RESOLVEPATHS_MAINTAINER \"([^\"]+)\"" _ "${lists}")
 set(RESOLVEPATHS_MAINTAINER ${CMAKE_MATCH_1})
+string(REGEX MATCH "RESOLVEPATHS_LONG_DESCRIPTION \"([^\"]+)\"" _ "${lists}")
+set(RESOLVEPATHS_LONG_DESCRIPTION "${CMAKE_MATCH_1}")
 get_filename_component(release_name "${SOURCE_RELEASE}" NAME)
 if(NOT release_name STREQUAL "resolvepaths-${PROJECT_VERSION}.tar.gz")
     message(FATAL_ERROR "recipes: ${release_name} is not the source release of "

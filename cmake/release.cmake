@@ -122,14 +122,13 @@ set(record ${assets}.new/${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-build-en
 file(WRITE ${record} "What built these files, with cmake -P cmake/release.cmake (.ci/release)\n"
     "Debian ${debian_version}\ncommit ${commit}\n${packages}${tools}")
 list(APPEND files ${record})
-set(sums "")
+set(names "")
 foreach(file IN LISTS files)
     get_filename_component(name ${file} NAME)
+    list(APPEND names ${name})
     if(NOT file STREQUAL record)
         file(COPY_FILE ${file} ${assets}.new/${name})
     endif()
-    file(SHA256 ${file} sum)
-    list(APPEND sums "${name}|${sum}")
 endforeach()
 # The .deb, the glibc .tar.gz, the source release and the record, and the
 # static ones.
@@ -139,11 +138,10 @@ math(EXPR expected "${expected} + 4")
 if(NOT count EQUAL expected)
     message(FATAL_ERROR "release: made ${count} files, not ${expected}: ${files}")
 endif()
-# Sorted by name, in sha256sum's format.
-list(SORT sums COMPARE STRING)
-list(TRANSFORM sums REPLACE "^(.*)[|](.*)$" "\\2  \\1")
-list(JOIN sums "\n" sums)
-file(WRITE ${assets}.new/SHA256SUMS "${sums}\n")
+# Sorted by name, written by sha256sum itself, so that sha256sum -c reads it.
+list(SORT names COMPARE STRING)
+execute_process(COMMAND sha256sum ${names} WORKING_DIRECTORY ${assets}.new
+    OUTPUT_FILE ${assets}.new/SHA256SUMS COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE_RECURSE ${assets})
 file(RENAME ${assets}.new ${assets})
 message(STATUS "release: ${count} files and SHA256SUMS in ${assets}")
