@@ -46,7 +46,6 @@ setup() {
 }
 
 @test "capture: reaches a directory whose name ends in a line feed, and stops on ERROR" {
-    local capture
     capture=$(idiom capture)
     mkdir nl $'nl\n'
     # After the idiom, show where it went, line feeds and all.
@@ -58,31 +57,26 @@ setup() {
 }
 
 @test "lines: a result begins with a slash, a failure is ERROR, even beside a file named ERROR" {
-    local lines
     lines=$(idiom lines)
-    : >file
-    : >ERROR
+    touch file ERROR
 
     expect 0 "resolved: $root/file"$'\nnot resolved\n'"resolved: $root/ERROR"$'\n' "" \
         sh -c "$lines" example file missing ERROR
 }
 
 @test "xargs from a file: one result per path, in order, and the status that xargs makes of it" {
-    local from_file
+    from_file=$(idiom xargs-file)
     # POSIX lets xargs exit with any status from 1 to 125 when a run failed.
     local show_status=$'\ncase $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
-    from_file=$(idiom xargs-file)
     : >file
     # More than one command line of xargs holds, so the tool runs many times.
-    local paths=() want=() i
+    local i
     for i in {1..6000}; do
-        paths+=("$root/file" "$root/missing" "$root/./file")
-        want+=("$root/file" ERROR "$root/file")
+        printf '%s\n' "$root/file" "$root/missing" "$root/./file" >>paths.txt
+        printf '%s\n' "$root/file" ERROR "$root/file" >>want
     done
-    printf '%s\n' "${paths[@]}" >paths.txt
 
     expect 0 $'1-125\n' "" sh -c "$from_file$show_status"
-    printf '%s\n' "${want[@]}" >want
     cmp want resolved
     [ ! -s errors ]
     # Lost output gives a status of the same kind, told apart by the errors file.
@@ -96,25 +90,21 @@ setup() {
 }
 
 @test "xargs from find: one result per name, a name ending in a line feed included" {
-    local from_find show_status=$'\necho "$status"'
     from_find=$(idiom xargs-find)
     mkdir $'dir\n' plain
-    : >$'dir\n/a.conf'
-    : >plain/b.conf
-    : >plain/c.txt
-    local want="" path
+    touch $'dir\n/a.conf' plain/b.conf plain/c.txt
+    # One line per name, in find's order.
+    local path
     while IFS= read -r -d '' path; do
-        want+="$root/${path#./}"$'\n'
-    done < <(find . -name '*.conf' -print0)
+        printf '%s\n' "$root/${path#./}"
+    done < <(find . -name '*.conf' -print0) >want
 
-    expect 0 $'0\n' "" sh -c "$from_find$show_status"
-    printf '%s' "$want" >want
+    expect 0 $'0\n' "" sh -c "$from_find"$'\necho "$status"'
     cmp want resolved
     [ ! -s errors ]
 }
 
 @test "physical ..: after cd through a symbolic link, .. is the target's parent" {
-    local physical
     physical=$(idiom physical-dotdot)
     mkdir -p real/sub
     ln -s real/sub link
@@ -125,18 +115,16 @@ setup() {
 @test "the built man page names the version and NEWS.md's date for it, and the README this version's files" {
     local version=${VERSION:?set VERSION to the project version}
     local built_page=${MAN_PAGE:?set MAN_PAGE to the man page as the build writes it}
-    local months=(January February March April May June July August September October November
-        December)
-    # The page's footer and date, the date as NEWS.md writes it.
-    local os dd month day year m
-    os=$(grep '^\.Os ' "$built_page")
+    local months=(January February March April May June July August September October November December)
+    # The page's date, as NEWS.md writes it.
+    local dd month day year m
     dd=$(sed -n 's/^\.Dd //p' "$built_page")
     read -r month day year <<<"${dd//,/}"
     for m in "${!months[@]}"; do
         [ "${months[m]}" != "$month" ] || printf -v dd '%s-%02d-%02d' "$year" $((m + 1)) "$day"
     done
 
-    expect 0 ".Os resolvepaths $version" "" printf %s "$os"
+    expect 0 ".Os resolvepaths $version"$'\n' "" grep '^\.Os ' "$built_page"
     # The newest entry of NEWS.md is the version, dated as the page is.
     expect 0 "## $version ($dd)"$'\n' "" sed -n '/^## /{p;q;}' "$news"
     # Every release file the README names, by name or as an example, is
@@ -147,7 +135,6 @@ setup() {
 
 @test "the README's install table names one static release file for each Linux target" {
     require_command cmake "to read the target table"
-    local targets
     targets=$(cmake -D PRINT=release_triplet -P "$BATS_TEST_DIRNAME/../cmake/LinuxTarget.cmake" | sort)
     [ -n "$targets" ]
     expect 0 "$targets"$'\n' "" bash -c \

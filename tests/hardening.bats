@@ -94,21 +94,18 @@ applied() {
     has '\(FLAGS\).*BIND_NOW' -d
 }
 
-# The stack protector's failure handler: OpenBSD names it its own way.
-stack_protector_handler=' (__stack_chk_fail|__stack_smash_handler)\b'
-
 @test "stack protector" {
     applied stack-protector
-    if [ "${STATIC:-0}" = 1 ]; then
+    # Its failure handler, which OpenBSD names its own way.
+    local handler=' (__stack_chk_fail|__stack_smash_handler)\b'
+    if [ "${STATIC:-0}" != 1 ]; then
+        has "$handler" --dyn-syms
+    elif "$READELF" -S "$binary" | grep -q -F .symtab; then
         # Static: the C library's handler is linked in, named only in the
         # symbol table, which packaging strips.
-        if "$READELF" -S "$binary" | grep -q -F .symtab; then
-            has "$stack_protector_handler" --syms
-        else
-            recorded -fstack-protector-strong
-        fi
+        has "$handler" --syms
     else
-        has "$stack_protector_handler" --dyn-syms
+        recorded -fstack-protector-strong
     fi
 }
 
@@ -143,9 +140,9 @@ recorded() {
 
 @test "control-flow protection where the processor has it" {
     # The binary's own machine, which under cross-compiling is not this one's.
-    "$READELF" -h "$binary" | grep -q -E 'Machine: +(Advanced Micro Devices X86-64|Intel 80386)' ||
-        skip "-fcf-protection is for x86 only, and this binary is for $("$READELF" -h "$binary" |
-            sed -n 's/^ *Machine: *//p')"
+    machine=$("$READELF" -h "$binary" | sed -n 's/^ *Machine: *//p')
+    [[ $machine == 'Advanced Micro Devices X86-64'* || $machine == 'Intel 80386'* ]] ||
+        skip "-fcf-protection is for x86 only, and this binary is for $machine"
     applied cf-protection
     recorded '-fcf-protection(=full)?'
 }

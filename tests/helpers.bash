@@ -18,26 +18,21 @@ if [ -z "${RESOLVEPATHS:-}" ] && [ -f "$test_build_environment" ]; then
     source "$test_build_environment"
 fi
 
-# The binary under test, as the build names it; with none, every test skips
-# and says what to set.
+# binary: the binary under test, made absolute since tests change directory.
+# tool: what the tests run; under the target's emulator (EMULATOR, such as
+# qemu-aarch64 -L /usr/aarch64-linux-gnu), a script that runs binary in it.
 binary=${RESOLVEPATHS:-}
-# Tests change directory, so a relative name is made absolute first.
 [[ -z $binary || $binary == /* ]] || binary=$PWD/$binary
 tool=$binary
-# The target's emulator (such as qemu-aarch64 -L /usr/aarch64-linux-gnu), or
-# nothing where the binary runs here as it is.
 read -r -a emulator <<<"${EMULATOR:-}"
 if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
-    # Tests call "$tool" as a program; under emulation it is a script that
-    # runs the binary through the emulator.
     printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$binary" \
         >"$BATS_RUN_TMPDIR/resolvepaths"
     chmod 755 "$BATS_RUN_TMPDIR/resolvepaths"
     tool=$BATS_RUN_TMPDIR/resolvepaths
 fi
 
-# require_binary: with no binary to test, or no emulator to run it, skips
-# the test and says why.
+# require_binary: skips, saying why, with no binary to test or no emulator.
 require_binary() {
     [ -n "$binary" ] ||
         skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
@@ -52,26 +47,23 @@ installed() {
     path=$(command -v "$1") && [ -x "$path" ]
 }
 
-# require_command NAME [WHAT]: skips the test unless the command NAME is
-# installed; WHAT says what the test needs it for.
+# require_command NAME [WHAT]: skips unless NAME is installed; WHAT is what for.
 require_command() {
     installed "$1" || skip "$1 is not installed${2:+ ($2)}"
 }
 
-# unchecked REASON: says, in the test's output, what a test could not check
-# here and why, while the rest of it runs.
+# unchecked REASON: says in the output what the test could not check, and why.
 unchecked() {
     printf '# not checked: %s\n' "$1" >&3
 }
 
 # make_fixture: a fresh directory for the test, made the working directory;
-# root is its physical path.
+# root is its physical path, found without the tool: the oracle for its output.
 make_fixture() {
     require_binary
     fixture=$(mktemp -d)
     # Searchable by all, so that an unprivileged user can reach what is in it.
     chmod 755 "$fixture"
-    # The physical path, found without the tool, is the oracle for its output.
     root=$(cd "$fixture" && pwd -P)
     cd "$root" || return
 }
@@ -86,10 +78,9 @@ teardown() {
     remove_tree "${fixture##*/}"
 }
 
-# remove_tree NAME: removes the directory NAME in the working directory and
-# all it holds, however deep: it descends one name at a time, so no path it
-# hands to chmod, rm or rmdir is longer than a name, and some of theirs
-# fail past PATH_MAX. A mode-000 directory is opened up before it is read.
+# remove_tree NAME: removes the directory NAME, in the working directory, and
+# all it holds, one name at a time: some chmod, rm and rmdir fail on a path
+# past PATH_MAX. A mode-000 directory is opened up before it is read.
 remove_tree() (
     shopt -s nullglob dotglob
     chmod u+rwx -- "$1" && cd -P -- "$1" || exit
@@ -108,7 +99,7 @@ remove_tree() (
 # expect STATUS STDOUT STDERR COMMAND...: runs COMMAND and fails unless its
 # exit status and the exact bytes of its stdout and stderr are as given.
 expect() {
-    local want_status=$1 want_out=$2 want_err=$3 status=0 ok=0
+    local want_status=$1 want_out=$2 want_err=$3 status=0 ok=0 stream
     shift 3
     local out=$BATS_TEST_TMPDIR/out err=$BATS_TEST_TMPDIR/err
     "$@" >"$out" 2>"$err" || status=$?

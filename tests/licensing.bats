@@ -10,13 +10,9 @@ load helpers
 
 source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
 
-setup() {
-    make_fixture
-}
-
 @test "every file of the project states its copyright and licence" {
     require_command reuse
-    local files
+    local files file
     if [ -e "$source_dir/.git" ]; then
         require_command git "to list the files git tracks"
         # Git may refuse a tree that another user owns.
@@ -28,7 +24,6 @@ setup() {
         skip "neither git nor a MANIFEST says which files are the project's"
     fi
     # reuse judges a whole tree, so it is given a copy of the project's files.
-    local file
     while IFS= read -r file; do
         mkdir -p "project/$(dirname "$file")"
         cp -P "$source_dir/$file" "project/$file"

@@ -17,10 +17,26 @@ if [ -n "${ERRNO_TEXT:-}" ]; then
     done < <("${emulator[@]}" "$ERRNO_TEXT")
 fi
 
-@test "a real write failure is reported with its own reason and status 2" {
-    local many
+# many: 10,000 words, more output than a pipe or an output buffer holds.
+setup() {
+    make_fixture
     mapfile -t many < <(yes "$root" | head -n 10000)
+}
 
+# injected FAULT NAME: with the call FAULT (CALL:when=N) failed by strace with
+# errno NAME, the tool exits 2 with NAME's line and a prefix of the whole output.
+injected() {
+    local fault=${1/:/:error=$2:} status=0
+    strace -o /dev/null -e inject="$fault" "$tool" "${many[@]}" >out 2>err || status=$?
+    printf %s "${failure[$2]}" >err.want
+    # cmp -n stops at the end of out, and fails if whole ends first.
+    if [ "$status" -ne 2 ] || ! cmp -s err.want err || ! cmp -s -n "$(wc -c <out)" out whole; then
+        echo "inject=$fault: status $status, stderr: $(cat err), stdout $(wc -c <out) bytes"
+        return 1
+    fi
+}
+
+@test "a real write failure is reported with its own reason and status 2" {
     if [ -c /dev/full ]; then
         # The missing word last: its errno must not be taken for the write's.
         expect 2 "" "${failure[ENOSPC]}" bash -c 'exec "$0" / missing >/dev/full' "$tool"
@@ -49,9 +65,6 @@ fi
     # A shell cannot restore a signal that was ignored when it started; a
     # new bash shows such a signal as trapped to ''.
     [ -z "$(bash -c 'trap -p PIPE')" ] || skip "SIGPIPE was ignored when the tests started"
-    local many
-    mapfile -t many < <(yes "$root" | head -n 10000)
-
     expect $((128 + $(kill -l PIPE))) "$root"$'\n' "" \
         bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
 }
@@ -68,15 +81,11 @@ fi
         skip "this strace cannot inject a failed write (-e inject=write:error=EIO)"
     # A sanitized build's leak check needs ptrace, which strace already holds.
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
-    local many
-    mapfile -t many < <(yes "$root" | head -n 10000)
 
-    # A fault-free traced run gives the whole output, and where each write
-    # and the close of stdout fall in strace's count of calls of their kind,
-    # so the rows hold whatever buffer size, and whichever of write and
-    # writev, the C library chooses.
+    # A fault-free traced run gives the whole output and, in strace's count of
+    # calls of each kind, each write and the close of stdout: so the faults fit
+    # whatever buffer size, and whichever of write and writev, the C library uses.
     strace -o trace -e trace=write,writev,close "$tool" "${many[@]}" >whole
-    local writes close
     mapfile -t writes < <(awk -F'(' '
         $1 == "write" || $1 == "writev" { n[$1]++ }
         /^writev?\(1,/ { print $1 ":when=" n[$1] }' trace)
@@ -84,25 +93,12 @@ fi
     [ -n "$close" ] || { echo "the fault-free run never closes stdout"; false; }
     [ "${#writes[@]}" -ge 3 ] || { echo "only ${#writes[@]} writes: too few words"; false; }
 
-    local rows=("close:when=$close EIO") name at
+    local name at wrong=0
+    injected "close:when=$close" EIO || wrong=1
     for name in EIO ENOSPC EDQUOT EFBIG EAGAIN; do
         for at in "${writes[0]}" "${writes[${#writes[@]} / 2]}" "${writes[-1]}"; do
-            rows+=("$at $name")
+            injected "$at" "$name" || wrong=1
         done
-    done
-
-    local row fault status wrong=0
-    for row in "${rows[@]}"; do
-        read -r fault name <<<"$row"
-        fault=${fault/:/:error=$name:}
-        status=0
-        strace -o /dev/null -e inject="$fault" "$tool" "${many[@]}" >out 2>err || status=$?
-        printf %s "${failure[$name]}" >err.want
-        # cmp -n stops at the end of out, and fails if whole ends first.
-        if [ "$status" -ne 2 ] || ! cmp -s err.want err || ! cmp -s -n "$(wc -c <out)" out whole; then
-            echo "inject=$fault: status $status, stderr: $(cat err), stdout $(wc -c <out) bytes"
-            wrong=1
-        fi
     done
     return "$wrong"
 }

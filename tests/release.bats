@@ -18,7 +18,6 @@ setup() {
 }
 
 @test "the source release holds exactly the files of the last commit, and their list" {
-    local files
     files=$(git -C "$source_dir" ls-tree -r --name-only HEAD)
     expect 0 "$(printf '%s\n' MANIFEST "$files" | sort)"$'\n' "" \
         bash -c 'tar -tzf "$0" | grep -v "/$" | cut -d/ -f2- | sort' "$source_release"
@@ -29,9 +28,8 @@ setup() {
         grep '^# SOURCE_DATE_EPOCH=' resolvepaths-*/MANIFEST
 }
 
-# package_from_release DIR: unpacks the source release into DIR/source,
-# then configures, builds and packages it in DIR/build, as a distribution
-# would.
+# package_from_release DIR: unpacks the source release into DIR/source and,
+# as a distribution would, builds and packages it in DIR/build.
 package_from_release() {
     mkdir -p "$1/source"
     tar -xzf "$source_release" -C "$1/source" --strip-components=1

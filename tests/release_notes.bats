@@ -15,6 +15,11 @@ project() {
     printf '%s' "$2" >NEWS.md
 }
 
+# refused TAG REASON: release-notes stops on the tag TAG, saying REASON.
+refused() {
+    expect 1 "" "release-notes: $2"$'\n' "$release_notes" "$1" "$root"
+}
+
 @test "a tag that names the version gives the newest entry's notes, exactly" {
     project 2.10.3 $'# news\n\n## 2.10.3 (2027-01-02)\n\n\n- One,\n  with a 100% sign and a \\ kept.\n\n- Two.\n\n\n## 2.10.2 (2027-01-01)\n\n- Old.\n'
     expect 0 $'- One,\n  with a 100% sign and a \\ kept.\n\n- Two.\n' "" "$release_notes" v2.10.3 "$root"
@@ -25,16 +30,12 @@ project() {
 
 @test "a tag, a version or a NEWS.md entry that differ stop it, saying which" {
     project 2.10.3 $'## 2.10.3 (2027-01-02)\n\n- One.\n'
-    expect 1 "" $'release-notes: the tag is v2.10.2, but the project\'s version (CMakeLists.txt) is 2.10.3\n' \
-        "$release_notes" v2.10.2 "$root"
-    expect 1 "" $'release-notes: the tag is 2.10.3, but the project\'s version (CMakeLists.txt) is 2.10.3\n' \
-        "$release_notes" 2.10.3 "$root"
+    refused v2.10.2 "the tag is v2.10.2, but the project's version (CMakeLists.txt) is 2.10.3"
+    refused 2.10.3 "the tag is 2.10.3, but the project's version (CMakeLists.txt) is 2.10.3"
     project 2.10.4 $'## 2.10.3 (2027-01-02)\n\n- One.\n'
-    expect 1 "" $'release-notes: NEWS.md\'s newest entry is 2.10.3, but the project\'s version is 2.10.4\n' \
-        "$release_notes" v2.10.4 "$root"
+    refused v2.10.4 "NEWS.md's newest entry is 2.10.3, but the project's version is 2.10.4"
     project 2.10.4 $'# news\n'
-    expect 1 "" $'release-notes: NEWS.md\'s newest entry is missing, but the project\'s version is 2.10.4\n' \
-        "$release_notes" v2.10.4 "$root"
+    refused v2.10.4 "NEWS.md's newest entry is missing, but the project's version is 2.10.4"
 }
 
 @test "an action pinned otherwise than by a full commit with its tag is named, line by line" {

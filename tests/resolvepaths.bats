@@ -45,9 +45,7 @@ expect_table() {
 
 @test "words resolve one line each, in order, whatever they look like" {
     mkdir -p dir/sub
-    : >file
-    : >-n
-    : >--help
+    touch -- file -n --help
     ln -s file rel_link
     ln -s rel_link rel_chain
     ln -s "$root/dir/sub" abs_link
@@ -130,12 +128,10 @@ expect_table() {
     chmod 000 locked
     # A copy the unprivileged user can run, under the binary's own name
     # (resolvepaths.exe where the system wants one).
-    local copy=./${tool##*/}
+    local copy=./${tool##*/} as_user=()
     cp "$tool" "$copy"
     chmod 755 "$copy"
-    local as_user=()
     if [ "$(id -u)" -eq 0 ]; then
-        # Root is not held back by permissions; drop to nobody.
         require_command setpriv "to run as an unprivileged user, since root passes every permission check"
         as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
         # Another setpriv (busybox's) may take none of these options.

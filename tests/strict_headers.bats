@@ -10,10 +10,6 @@ load helpers
 
 source_file=${SOURCE_DIR:?set SOURCE_DIR to the source tree}/src/resolvepaths.cpp
 
-setup() {
-    make_fixture
-}
-
 @test "compiles in strict C++17 against newlib's headers" {
     require_command clang "to compile for a newlib target"
     [ -f /usr/include/newlib/stdlib.h ] || skip "newlib's headers are not installed (libnewlib-dev)"
