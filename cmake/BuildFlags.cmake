@@ -1,15 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# resolvepaths_build_flags: what every program built here links, for the
-# tool's own flags. Warnings, no C++ runtime, and then either the
-# sanitizers or the hardening the toolchain gives.
+# resolvepaths_build_flags, which every program built here links: warnings,
+# no C++ runtime, and either the sanitizers or the toolchain's hardening.
 include(CheckCXXSourceCompiles)
 
-# The configurations whose flags, the user's included, optimise: the last -O
-# on the command line decides, and none at all means -O0. Fortification
-# needs the optimiser, and the tests must know where to expect it. Of those,
-# the project fortifies the ones whose flags choose no level: a level the
-# user chose is the user's to keep.
+# The configurations that optimise, which the tests must know, since
+# fortification needs the optimiser: the last -O in the flags, the user's
+# included, decides, and none means -O0. Of those, the project fortifies the
+# ones whose flags leave _FORTIFY_SOURCE alone: a level the user chose stays.
 set(optimised_configs "")
 set(fortified_configs "")
 foreach(config IN LISTS CMAKE_CONFIGURATION_TYPES CMAKE_BUILD_TYPE)
@@ -31,9 +29,7 @@ set(build_optimises "$<CONFIG:${optimised_configs}>")
 add_library(resolvepaths_build_flags INTERFACE)
 target_compile_features(resolvepaths_build_flags INTERFACE cxx_std_17)
 target_compile_options(resolvepaths_build_flags INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wformat=2
-    # The tool needs nothing of the C++ runtime.
-    -fno-exceptions -fno-rtti)
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wformat=2 -fno-exceptions -fno-rtti)
 
 if(RESOLVEPATHS_SANITIZE)
     set(sanitizers -fsanitize=address,undefined)

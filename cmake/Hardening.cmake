@@ -1,16 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-
-# Compile and link options, each applied to resolvepaths_build_flags only
-# where the toolchain takes it. A compile option is tried with warnings as
-# errors, since clang only warns ("argument unused") about one its target
-# lacks; a link option is tried by linking.
+# Compile and link options for resolvepaths_build_flags, each applied only
+# where the toolchain takes it.
 include(CheckCXXCompilerFlag)
 include(CheckLinkerFlag)
 include(CheckPIESupported)
 
 # use_option(COMPILE|LINK OPTION OUT): applies OPTION where the toolchain
-# takes it; OUT is true if it did.
+# takes it; OUT is true if it did. A compile option is tried with warnings
+# as errors, since clang only warns ("argument unused") about one its
+# target lacks; a link option is tried by linking.
 function(use_option kind option out)
     string(MAKE_C_IDENTIFIER "HAVE${option}" have)
     string(TOUPPER "${have}" have)
@@ -29,16 +28,16 @@ function(use_option kind option out)
     set(${out} ${${have}} PARENT_SCOPE)
 endfunction()
 
-# The binary needs nothing of the C++ runtime: it links the C library alone
-# where the driver can be told to leave the C++ library out (clang, gcc 13)
-# or the linker drops what is not used.
+# The binary links the C library alone where the driver can be told to
+# leave the C++ library out (clang, gcc 13) or the linker drops what is
+# not used.
 use_option(LINK -nostdlib++ have_nostdlibxx)
 use_option(LINK LINKER:--as-needed have_as_needed)
 
-# HARDENING: the properties applied, for the tests, by the names they use.
+# HARDENING: the properties applied, by the names the tests use; harden()
+# adds one where the toolchain takes it, and names the rest in the message.
 set(HARDENING "")
 set(hardening_lacking "")
-# harden(NAME COMPILE|LINK OPTION): applies one property where it can.
 macro(harden name kind option)
     use_option(${kind} ${option} applied)
     if(applied)
@@ -49,8 +48,7 @@ macro(harden name kind option)
     endif()
 endmacro()
 
-# With CMAKE_POSITION_INDEPENDENT_CODE, every build links a PIE where the
-# toolchain can.
+# CMAKE_POSITION_INDEPENDENT_CODE links a PIE where the toolchain can.
 check_pie_supported(OUTPUT_VARIABLE pie_output LANGUAGES CXX)
 if(CMAKE_CXX_LINK_PIE_SUPPORTED)
     list(APPEND HARDENING pie)
@@ -67,11 +65,11 @@ harden(stack-protector COMPILE -fstack-protector-strong)
 harden(stack-clash COMPILE -fstack-clash-protection)
 harden(cf-protection COMPILE -fcf-protection)
 # Where the optimiser runs, the C library may check realpath into the fixed
-# buffer; the tests know which configurations those are.
+# buffer.
 target_compile_options(resolvepaths_build_flags INTERFACE
     $<$<CONFIG:${fortified_configs}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3>)
-# Keep the compiler's command line in the binary, so the flags whose effect
-# leaves no other trace can still be checked there.
+# The compiler's command line kept in the binary, so that the flags whose
+# effect leaves no other trace can still be checked there.
 use_option(COMPILE -frecord-gcc-switches RECORDS_COMMAND_LINE)
 
 list(JOIN HARDENING ", " applied_text)

@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Lint beyond the compiler's: the lint preset builds these targets, and
-# builds the source under clang-tidy and cppcheck.
-# The shell scripts, checked by the lint preset; sourced files are followed.
+# Lint beyond the compiler's, for the lint preset, which also builds the
+# source under clang-tidy and cppcheck: the shell scripts, sourced files
+# followed, and the GitHub Actions workflows, which run elsewhere.
 find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
     add_custom_target(shellcheck
@@ -13,15 +13,14 @@ if(SHELLCHECK)
 else()
     message(STATUS "Lint: shellcheck left out, since it is not found")
 endif()
-# The GitHub Actions workflows, which run elsewhere: every action pinned
-# by a commit, with its tag, and their syntax, checked here.
+# Every action pinned by a commit, with its tag.
 file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
 add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)
-# action-validator's schema predates the attestations permission, so it
-# reads a copy of each workflow without that line: the rest is checked.
+# The syntax: action-validator reads one file at a time, and its schema
+# predates the attestations permission, so it reads a copy of each workflow
+# without that line.
 find_program(ACTION_VALIDATOR action-validator)
 if(ACTION_VALIDATOR)
-    # It reads one file at a time.
     set(check_commands "")
     foreach(workflow IN LISTS workflows)
         cmake_path(GET workflow FILENAME name)

@@ -1,6 +1,5 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-
 # Included by the toolchain files for Debian's cross compilers: what names
 # each Linux target that RESOLVEPATHS_TARGET may choose (by default this
 # machine's processor), and how to run its binaries here.
@@ -19,6 +18,14 @@ set(linux_targets
     "riscv64|riscv64-linux-gnu|riscv64|riscv64-linux-musl|riscv64-linux-musl|riscv64|RISC-V|13")
 set(linux_target_columns name gnu_triplet debian_arch musl_triplet release_triplet qemu_cpu
     elf_machine musl_debian)
+# linux_target(ROW): sets the variable of each column to ROW's value there.
+function(linux_target row)
+    string(REPLACE "|" ";" row "${row}")
+    foreach(column IN LISTS linux_target_columns)
+        list(POP_FRONT row value)
+        set(${column} "${value}" PARENT_SCOPE)
+    endforeach()
+endfunction()
 # Read by a script (release.cmake), only the table is wanted; run as one,
 # cmake -D PRINT=COLUMN -P cmake/LinuxTarget.cmake prints that column of
 # every row, one per line, for CI and the tests.
@@ -29,9 +36,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
             message(FATAL_ERROR "PRINT is '${PRINT}'; it must be one of ${linux_target_columns}")
         endif()
         foreach(row IN LISTS linux_targets)
-            string(REPLACE "|" ";" row "${row}")
-            list(GET row ${column} value)
-            execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${value}")
+            linux_target("${row}")
+            execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${${PRINT}}")
         endforeach()
     endif()
     return()
@@ -50,37 +56,23 @@ set(RESOLVEPATHS_TARGET ${RESOLVEPATHS_TARGET} CACHE STRING "The Linux target to
 # The checks' test projects read this file too, and must build for the same.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RESOLVEPATHS_TARGET)
 
-unset(target_row)
-set(target_names "")
-foreach(row IN LISTS linux_targets)
-    string(REPLACE "|" ";" row "${row}")
-    list(GET row 0 name)
-    list(APPEND target_names ${name})
-    if(name STREQUAL RESOLVEPATHS_TARGET)
-        set(target_row "${row}")
-    endif()
-endforeach()
-if(NOT DEFINED target_row)
+list(TRANSFORM linux_targets REPLACE "[|].*" "" OUTPUT_VARIABLE target_names)
+list(FIND target_names "${RESOLVEPATHS_TARGET}" target_index)
+if(target_index LESS 0)
     list(JOIN target_names ", " target_names)
     message(FATAL_ERROR "RESOLVEPATHS_TARGET is '${RESOLVEPATHS_TARGET}'; it must be one of ${target_names}")
 endif()
-list(GET target_row 1 gnu_triplet)
-list(GET target_row 2 debian_arch)
-list(GET target_row 3 musl_triplet)
-list(GET target_row 4 release_triplet)
-list(GET target_row 5 qemu_cpu)
-list(GET target_row 6 elf_machine)
-list(GET target_row 7 musl_debian)
+list(GET linux_targets ${target_index} target_row)
+linux_target("${target_row}")
 
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RESOLVEPATHS_TARGET})
 set(RESOLVEPATHS_ELF_MACHINE "${elf_machine}" CACHE STRING "The machine in the binary's ELF header")
 # Another processor's binaries, and 32-bit x86 ones (a 64-bit kernel may
 # lack 32-bit support), run under qemu-user.
+set(target_emulator "")
 if(NOT RESOLVEPATHS_TARGET STREQUAL host_target OR RESOLVEPATHS_TARGET STREQUAL "i686")
     set(target_emulator qemu-${qemu_cpu})
-else()
-    set(target_emulator "")
 endif()
 
 # require_for_target(PACKAGES FILE...): stops, naming the Debian packages
@@ -105,9 +97,9 @@ function(target_compiler name packages out)
     if(NOT compiler)
         set(compiler "${gnu_triplet}-${name} on PATH")
     endif()
+    # cc1plus by its full path where it is there, by its bare name where not.
     set(cc1plus "the C++ compiler proper, cc1plus")
     if(EXISTS "${compiler}")
-        # A full path where it is there, and its bare name where it is not.
         execute_process(COMMAND ${compiler} -print-prog-name=cc1plus
             OUTPUT_VARIABLE cc1plus OUTPUT_STRIP_TRAILING_WHITESPACE)
     endif()

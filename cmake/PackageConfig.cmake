@@ -1,10 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-
-# Read by cpack once per generator, at packaging time.
-
-# Reproducible packages: every timestamp CPack writes is the one that
-# configure chose (Packaging.cmake), unless the caller sets its own.
+# Read by cpack once per generator. Every timestamp CPack writes is the one
+# configure chose (Packaging.cmake), unless the caller sets its own, so that
+# the packages are reproducible.
 if(CPACK_RESOLVEPATHS_SOURCE_DATE_EPOCH AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${CPACK_RESOLVEPATHS_SOURCE_DATE_EPOCH})
 endif()

@@ -2,18 +2,16 @@
 # SPDX-License-Identifier: ISC
 # Packaging: the notes an install holds, the binary packages (CPack: a
 # .tar.gz, and a .deb where dpkg's tools are) and the source release.
-# The notes an install holds besides the page: the changelog in Debian's
-# format, made from NEWS.md, and the copyright in Debian's format, made from
-# LICENSE. Distributions with other conventions (Fedora, Arch) install the
-# notes their own way, and turn these off.
+# Besides the page, an install holds the changelog and the copyright in
+# Debian's formats, made from NEWS.md and LICENSE; distributions with other
+# conventions (Fedora, Arch) turn this off and install the notes their way.
 option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
     "Install the changelog and copyright in Debian's formats" ON)
 set(CPACK_PACKAGE_CONTACT "${RESOLVEPATHS_MAINTAINER}")
 
 # The time every date in the packages takes, so that two builds of one
 # commit give the same bytes: SOURCE_DATE_EPOCH where the caller sets it,
-# else the last commit's time, from git or, in a tree unpacked from the
-# source release, from the record in its MANIFEST. Read at configure time.
+# else the last commit's, from git or from a source release's MANIFEST.
 find_package(Git QUIET)
 set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
 if(source_date_epoch STREQUAL "" AND GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
@@ -29,17 +27,14 @@ if(NOT source_date_epoch MATCHES "^[0-9]+$")
     set(source_date_epoch "")
 endif()
 
-# The changelog: NEWS.md's newest entry, which must be this version's, in
-# Debian's format, dated by that time.
+# The changelog: NEWS.md's newest entry (CMakeLists.txt checks it is this
+# version's), dated by that time.
 file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md news)
 set(changelog "")
 foreach(line IN LISTS news)
     if(line MATCHES "^## " AND changelog)
         break()
     elseif(line MATCHES "^## ")
-        if(NOT line MATCHES "^## ${PROJECT_VERSION} \\(")
-            message(FATAL_ERROR "NEWS.md: the newest entry, '${line}', is not ${PROJECT_VERSION}'s")
-        endif()
         set(changelog "${PROJECT_NAME} (${PROJECT_VERSION}) unstable; urgency=medium\n\n")
     elseif(changelog AND line MATCHES "^- (.*)$")
         string(APPEND changelog "  * ${CMAKE_MATCH_1}\n")
@@ -49,11 +44,8 @@ foreach(line IN LISTS news)
 endforeach()
 set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
 string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
-# Rewritten only when it changes, so that nothing rebuilds needlessly.
-file(WRITE ${PROJECT_BINARY_DIR}/changelog.new
-    "${changelog}\n -- ${RESOLVEPATHS_MAINTAINER}  ${changelog_date}\n")
-file(COPY_FILE ${PROJECT_BINARY_DIR}/changelog.new ${PROJECT_BINARY_DIR}/changelog ONLY_IF_DIFFERENT)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/NEWS.md)
+file(CONFIGURE OUTPUT changelog
+    CONTENT "@changelog@\n -- @RESOLVEPATHS_MAINTAINER@  @changelog_date@\n" @ONLY)
 
 # The licence in Debian's machine-readable copyright format, from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
@@ -77,9 +69,8 @@ if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
     install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
     install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
-# The compiler's note of itself in .comment is of no use at run time;
-# distributions strip it along with the symbols, where there is an objcopy
-# to do it.
+# The compiler's note of itself in .comment is of no use at run time:
+# distributions strip it with the symbols, where an objcopy can.
 if(CMAKE_OBJCOPY)
     install(CODE "set(objcopy \"${CMAKE_OBJCOPY}\")
         set(installed_binary \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:resolvepaths>\")")
@@ -91,13 +82,13 @@ if(CMAKE_OBJCOPY)
     ]])
 endif()
 
-# The target the binary is for, which names the binary .tar.gz: the
-# compiler's own triplet, which a toolchain file may override.
+# The binary .tar.gz is named by the target the binary is for: the
+# compiler's own triplet, or a toolchain file's.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+    OUTPUT_VARIABLE compiler_machine OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(NOT RESOLVEPATHS_PACKAGE_TARGET)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
-        OUTPUT_VARIABLE RESOLVEPATHS_PACKAGE_TARGET OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(RESOLVEPATHS_PACKAGE_TARGET ${compiler_machine})
 endif()
-
 set(CPACK_PACKAGE_VENDOR "resolvepaths developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${RESOLVEPATHS_LONG_DESCRIPTION}")
@@ -106,16 +97,18 @@ set(CPACK_PACKAGE_FILE_NAME ${binary_package_name})
 # A .deb only for the build machine's own C library, and only where the
 # tools that make one are there: dpkg-shlibdeps computes its dependencies,
 # which need file, and without dpkg the package would name no architecture.
-find_program(DPKG_DEB dpkg-deb)
-find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-find_program(FILE_COMMAND file)
 set(package_generators TGZ)
-if(NOT CMAKE_CROSSCOMPILING AND NOT RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
-    message(STATUS "Packages: .tar.gz only; a .deb needs the notes in Debian's formats")
-elseif(NOT CMAKE_CROSSCOMPILING AND DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND)
-    list(APPEND package_generators DEB)
-elseif(NOT CMAKE_CROSSCOMPILING)
-    message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")
+if(NOT CMAKE_CROSSCOMPILING)
+    find_program(DPKG_DEB dpkg-deb)
+    find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+    find_program(FILE_COMMAND file)
+    if(NOT RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
+        message(STATUS "Packages: .tar.gz only; a .deb needs the notes in Debian's formats")
+    elseif(DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND)
+        list(APPEND package_generators DEB)
+    else()
+        message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")
+    endif()
 endif()
 set(CPACK_GENERATOR ${package_generators})
 set(CPACK_STRIP_FILES ON)

@@ -14,24 +14,23 @@ if(NOT OUTPUT)
     set(OUTPUT ${source_dir}/build/recipes)
 endif()
 
-# The project's facts, from their one home.
+# The project's facts, from their one home: each the quoted value after its
+# name there, but for project()'s VERSION.
 file(READ ${source_dir}/CMakeLists.txt lists)
 string(REGEX MATCH "project\\(resolvepaths[^)]*VERSION ([0-9.]+)" _ "${lists}")
 set(PROJECT_VERSION ${CMAKE_MATCH_1})
-string(REGEX MATCH "DESCRIPTION \"([^\"]+)\"" _ "${lists}")
-set(PROJECT_DESCRIPTION ${CMAKE_MATCH_1})
+foreach(fact IN ITEMS PROJECT_DESCRIPTION PROJECT_HOMEPAGE_URL
+        RESOLVEPATHS_MAINTAINER RESOLVEPATHS_LONG_DESCRIPTION)
+    string(REGEX REPLACE "^PROJECT_" "" name ${fact})
+    string(REGEX MATCH "${name} \"([^\"]+)\"" _ "${lists}")
+    set(${fact} "${CMAKE_MATCH_1}")
+endforeach()
 # Homebrew wants it capitalised.
 string(SUBSTRING "${PROJECT_DESCRIPTION}" 0 1 first)
 string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
 string(TOUPPER "${first}" first)
 set(PROJECT_DESCRIPTION_CAPITALISED "${first}${rest}")
-string(REGEX MATCH "HOMEPAGE_URL \"([^\"]+)\"" _ "${lists}")
-set(PROJECT_HOMEPAGE_URL ${CMAKE_MATCH_1})
-string(REGEX MATCH "RESOLVEPATHS_MAINTAINER \"([^\"]+)\"" _ "${lists}")
-set(RESOLVEPATHS_MAINTAINER ${CMAKE_MATCH_1})
-string(REGEX MATCH "RESOLVEPATHS_LONG_DESCRIPTION \"([^\"]+)\"" _ "${lists}")
-set(RESOLVEPATHS_LONG_DESCRIPTION "${CMAKE_MATCH_1}")
-get_filename_component(release_name "${SOURCE_RELEASE}" NAME)
+cmake_path(GET SOURCE_RELEASE FILENAME release_name)
 if(NOT release_name STREQUAL "resolvepaths-${PROJECT_VERSION}.tar.gz")
     message(FATAL_ERROR "recipes: ${release_name} is not the source release of "
         "version ${PROJECT_VERSION}, resolvepaths-${PROJECT_VERSION}.tar.gz")
@@ -53,8 +52,7 @@ string(TIMESTAMP RPM_DATE "%a %b %d %Y" UTC)
 
 file(GLOB templates ${source_dir}/packaging/*.in)
 foreach(template IN LISTS templates)
-    get_filename_component(name ${template} NAME)
-    string(REGEX REPLACE "[.]in$" "" name "${name}")
+    cmake_path(GET template STEM LAST_ONLY name)
     configure_file(${template} ${OUTPUT}/${name} @ONLY)
 endforeach()
 message(STATUS "recipes: resolvepaths ${PROJECT_VERSION}, SHA-256 ${SOURCE_SHA256}, in ${OUTPUT}")

@@ -1,23 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-
 # Run by the dist target as cmake -P, with GIT, SOURCE_DIR, PREFIX and OUTPUT:
 # writes the source release, exactly the files of the last commit with the
 # commit's time on every entry, so any clone writes the same bytes. It adds
-# MANIFEST, the list of those files, so that a tree unpacked from it, which
-# has no git, still knows which files are the project's, and when.
+# MANIFEST, the list of those files and the commit's time, so that a tree
+# unpacked from it, which has no git, still knows which files are the
+# project's, and dates its packages.
 execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" ls-tree -r --name-only HEAD
     OUTPUT_VARIABLE files ERROR_VARIABLE git_error RESULT_VARIABLE git_status)
 # Git may refuse a tree that another user owns; the tests skip on this line.
 if(NOT git_status EQUAL 0)
     message(FATAL_ERROR "git cannot read the tree at ${SOURCE_DIR}: ${git_error}")
 endif()
-get_filename_component(work "${OUTPUT}" DIRECTORY)
-set(manifest "${work}/MANIFEST")
-# The commit's time is recorded too: a build from the release, which has
-# no git, dates its packages by it.
 execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" log -1 --format=%ct
     OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+cmake_path(REPLACE_FILENAME OUTPUT MANIFEST OUTPUT_VARIABLE manifest)
 # REUSE-IgnoreStart: these are the manifest's tags, not this file's.
 string(CONCAT header
     "# SPDX-FileCopyrightText: 2026 The resolvepaths authors\n"

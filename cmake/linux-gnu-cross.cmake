@@ -1,6 +1,5 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-
 # Another Linux target with glibc, chosen by RESOLVEPATHS_TARGET
 # (LinuxTarget.cmake lists them), built by Debian's g++-<triplet>. Its C
 # library lives in /usr/<triplet>, and the binaries run under qemu-user

@@ -1,6 +1,5 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-
 # Writes every release file into build/assets/, with SHA256SUMS listing
 # them in sha256sum's format:
 #   cmake -P cmake/release.cmake
@@ -8,26 +7,19 @@
 # static musl .tar.gz for each Linux target (package-static), the source
 # release (dist), and a record of what built them; and, beside them in
 # build/recipes/, the packaging recipes filled in. Releases are built in
-# Debian 13 (.ci/release installs what they need there). A machine that
-# lacks a target's musl stops before anything is built, and every build is
-# configured before any is made, so one that lacks other packages stops,
-# naming them, before it builds; the files reach build/assets/ only once
-# all of them exist.
+# Debian 13 (.ci/release installs what they need there). It stops before
+# building anything where a target's musl is missing, and configures every
+# build before making any, so that one lacking other packages names them
+# first; build/assets/ gets the files only once all of them exist.
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
-# A static build for every Linux target there is.
 include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
 set(static_targets "")
 set(target_triplets "")
 set(musl_packages "")
 set(lacking "")
 foreach(row IN LISTS linux_targets)
-    string(REPLACE "|" ";" row "${row}")
-    list(GET row 0 name)
-    list(GET row 1 gnu_triplet)
-    list(GET row 2 debian_arch)
-    list(GET row 3 musl_triplet)
-    list(GET row 7 musl_debian)
+    linux_target("${row}")
     list(APPEND static_targets ${name})
     list(APPEND target_triplets ${gnu_triplet})
     list(APPEND musl_packages musl-dev:${debian_arch})
@@ -69,7 +61,8 @@ function(package_config dir)
 endfunction()
 
 run("" ${CMAKE_COMMAND} --preset package)
-package_config(${source_dir}/build/package CPACK_GENERATOR)
+package_config(${source_dir}/build/package
+    CPACK_GENERATOR CPACK_PACKAGE_NAME CPACK_PACKAGE_VERSION CPACK_PACKAGE_FILE_NAME)
 if(NOT "DEB" IN_LIST CPACK_GENERATOR)
     message(FATAL_ERROR "release: the .deb needs dpkg-deb, dpkg-shlibdeps and file; "
         "on Debian: apt-get install dpkg-dev file")
@@ -81,8 +74,6 @@ endforeach()
 run("" ${CMAKE_COMMAND} --build --preset package)
 run("" ${CMAKE_CPACK_COMMAND} --preset package)
 run("" ${CMAKE_COMMAND} --build --preset dist)
-package_config(${source_dir}/build/package
-    CPACK_PACKAGE_NAME CPACK_PACKAGE_VERSION CPACK_PACKAGE_FILE_NAME)
 file(GLOB deb ${source_dir}/build/package/${CPACK_PACKAGE_NAME}_${CPACK_PACKAGE_VERSION}_*.deb)
 set(files ${deb}
     ${source_dir}/build/package/${CPACK_PACKAGE_FILE_NAME}.tar.gz
@@ -102,8 +93,7 @@ file(MAKE_DIRECTORY ${assets}.new)
 # What built the set, for a rebuild years later: the system, the commit,
 # the packages that went into the files, and each target's compiler and
 # linker as they name themselves.
-file(READ /etc/debian_version debian_version)
-string(STRIP "${debian_version}" debian_version)
+file(STRINGS /etc/debian_version debian_version LIMIT_COUNT 1)
 execute_process(COMMAND git -C ${source_dir} rev-parse HEAD
     OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${DPKG_QUERY} -W "-f=\${Package}:\${Architecture} \${Version}\\n"
@@ -124,7 +114,7 @@ file(WRITE ${record} "What built these files, with cmake -P cmake/release.cmake 
 list(APPEND files ${record})
 set(names "")
 foreach(file IN LISTS files)
-    get_filename_component(name ${file} NAME)
+    cmake_path(GET file FILENAME name)
     list(APPEND names ${name})
     if(NOT file STREQUAL record)
         file(COPY_FILE ${file} ${assets}.new/${name})
