@@ -50,7 +50,7 @@ file(CONFIGURE OUTPUT changelog
 # The licence in Debian's machine-readable copyright format, from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
 string(REGEX REPLACE "^ISC License\n\n" "" licence_text "${licence_text}")
-string(REGEX REPLACE "^Copyright \(c\) ([^\n]*)\n\n" "" licence_text "${licence_text}")
+string(REGEX REPLACE "^Copyright \\(c\\) ([^\n]*)\n\n" "" licence_text "${licence_text}")
 set(copyright_holder "${CMAKE_MATCH_1}")
 string(REGEX REPLACE "\n\n" "\n.\n" licence_text "${licence_text}")
 string(REGEX REPLACE "([^\n]*)\n" " \\1\n" licence_text "${licence_text}")

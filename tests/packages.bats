@@ -68,6 +68,12 @@ works() {
     dpkg-deb -x "${deb[0]}" unpacked
     works "$root/unpacked/usr"
     grep -q -x 'License: ISC' "unpacked/usr/$docdir/copyright"
+    # The holder LICENSE names is the Copyright field, not a line of the text.
+    local holder
+    holder=$(sed -n 's/^Copyright (c) //p' "${SOURCE_DIR:?}/LICENSE")
+    [ -n "$holder" ]
+    grep -q -x "Copyright: $holder" "unpacked/usr/$docdir/copyright"
+    expect 1 "" "" grep -F 'Copyright (c)' "unpacked/usr/$docdir/copyright"
     [[ $(gzip -dc "unpacked/usr/$docdir/changelog.gz") == "resolvepaths ($version) "* ]]
     if installed lintian; then
         local allowed=() property
