@@ -13,10 +13,10 @@ load helpers
 # 2.17) answers --dyn-syms with its usage, and status 0.
 setup_file() {
     local candidate report=$BATS_FILE_TMPDIR/readelf-report
-    [ -n "${RESOLVEPATHS:-}" ] || return 0
+    [ -n "$binary" ] || return 0
     for candidate in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
         if installed "$candidate" && "$candidate" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
-            "$candidate" -W -h -l -d -S --dyn-syms "$RESOLVEPATHS" >"$report" 2>&1 &&
+            "$candidate" -W -h -l -d -S --dyn-syms "$binary" >"$report" 2>&1 &&
             ! grep -q '[Uu]sage:' "$report"; then
             export READELF=$candidate
             return 0
