@@ -1,9 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Another Linux target with glibc, chosen by RESOLVEPATHS_TARGET
-# (LinuxTarget.cmake lists them), built by Debian's g++-<triplet>. Its C
-# library lives in /usr/<triplet>, and the binaries run under qemu-user
-# with that directory as the root for their loader and libraries.
+# Another Linux target with glibc, chosen by RESOLVEPATHS_TARGET, built by
+# Debian's g++-<triplet>. Its C library lives in /usr/<triplet>, and the
+# binaries run under qemu-user with that directory as their root.
 include(${CMAKE_CURRENT_LIST_DIR}/LinuxTarget.cmake)
 
 if(RESOLVEPATHS_TARGET STREQUAL host_target)

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # A static PIE with musl for the Linux target that RESOLVEPATHS_TARGET names
-# (LinuxTarget.cmake lists them): no interpreter and no shared library, so
+# (cmake/linux-targets lists them): no interpreter and no shared library, so
 # the binary runs on any Linux of its processor, whatever its C library.
 # The tool needs only the C headers and no C++ runtime, so the C driver of
 # Debian's gcc for the target builds it, with the headers and start files of
@@ -16,9 +16,8 @@ if(NOT EXISTS ${musl_lib}/rcrt1.o AND musl_debian GREATER 12)
         "which Debian has from Debian ${musl_debian} on; build it there, in a Debian "
         "${musl_debian} system or chroot (.ci/debian-chroot, as .ci/run does)")
 endif()
-set(target_packages "g++-${gnu_triplet} musl-dev:${debian_arch}")
-target_compiler(gcc "${target_packages}" compiler)
-require_for_target("${target_packages}" ${musl_lib}/rcrt1.o ${musl_lib}/musl-gcc.specs)
+target_compiler(gcc "g++-${gnu_triplet} musl-dev:${debian_arch}" compiler
+    ${musl_lib}/rcrt1.o ${musl_lib}/musl-gcc.specs)
 set(CMAKE_CXX_COMPILER ${compiler})
 # CMake finds binutils by the C++ compiler's name, which this gcc is not.
 string(REGEX REPLACE "gcc$" "" binutils_prefix "${compiler}")
