@@ -32,9 +32,8 @@ string(JOIN "," optimised_configs ${optimised_configs})
 string(JOIN "," fortified_configs ${fortified_configs})
 
 # use_option(COMPILE|LINK OPTION OUT): adds OPTION where the toolchain takes
-# it; OUT is true if it did. A compile option is tried with warnings as
-# errors, since clang only warns ("argument unused") about one its target
-# lacks.
+# it; OUT is true if it did. Warnings are errors in the try, since clang only
+# warns ("argument unused") about a compile option its target lacks.
 function(use_option kind option out)
     string(MAKE_C_IDENTIFIER "HAVE${option}" have)
     string(TOUPPER "${have}" have)
@@ -50,9 +49,8 @@ function(use_option kind option out)
     set(${out} ${${have}} PARENT_SCOPE)
 endfunction()
 
-# The binary links the C library alone where the driver can be told to
-# leave the C++ library out (clang, gcc 13) or the linker drops what is
-# not used.
+# The binary links the C library alone where the driver can leave the C++
+# library out (clang, gcc 13) or the linker drops what is not used.
 use_option(LINK -nostdlib++ links_no_cxx_library)
 use_option(LINK LINKER:--as-needed links_as_needed)
 

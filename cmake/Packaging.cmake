@@ -109,11 +109,10 @@ if(NOT CMAKE_CROSSCOMPILING)
         message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")
     endif()
 endif()
-# Read by cpack for each generator: every date it writes is the one chosen
-# above, unless the caller sets its own. The .tar.gz's tree holds its
-# top-level directory, so that the archive has an entry for it (CPack's own
-# has none), and the licence and the notes at its top, where a user who
-# unpacks it looks first.
+# Read by cpack for each generator: its dates are the one chosen above,
+# unless the caller sets its own. The .tar.gz gets an entry for its top
+# directory (CPack's own has none), and the licence and notes in it, where
+# a user who unpacks it looks first.
 file(CONFIGURE OUTPUT package_config.cmake CONTENT [[
 if(NOT "@source_date_epoch@" STREQUAL "" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} @source_date_epoch@)
