@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Lint beyond the compiler's, for the lint preset, which also builds the
-# source under clang-tidy and cppcheck: the shell scripts, sourced files
-# followed, and the GitHub Actions workflows, which run elsewhere.
+# The lint preset's checks beyond clang-tidy's and cppcheck's: the shell
+# scripts, sourced files followed, and the GitHub Actions workflows, which
+# run nowhere else before they are pushed.
 find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
     add_custom_target(shellcheck
@@ -16,11 +16,11 @@ endif()
 # Every action pinned by a commit, with its tag.
 file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
 add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)
-# The syntax: action-validator reads one file at a time, and its schema
-# predates the attestations permission, so it reads a copy of each workflow
-# without that line.
+# action-validator reads one file at a time, and its schema predates the
+# attestations permission, so it reads a copy of each without that line.
 find_program(ACTION_VALIDATOR action-validator)
 if(ACTION_VALIDATOR)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${workflows})
     set(check_commands "")
     foreach(workflow IN LISTS workflows)
         cmake_path(GET workflow FILENAME name)
@@ -29,7 +29,6 @@ if(ACTION_VALIDATOR)
         file(WRITE ${PROJECT_BINARY_DIR}/workflows/${name} "${text}")
         list(APPEND check_commands COMMAND ${ACTION_VALIDATOR} ${PROJECT_BINARY_DIR}/workflows/${name})
     endforeach()
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${workflows})
     add_custom_target(workflow_check ${check_commands} VERBATIM)
 else()
     message(STATUS "Lint: the workflow check left out, since action-validator is not found")

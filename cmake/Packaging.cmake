@@ -1,13 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Packaging: the notes an install holds, the binary packages (CPack: a
-# .tar.gz, and a .deb where dpkg's tools are) and the source release.
-# Besides the page, an install holds the changelog and the copyright in
-# Debian's formats, made from NEWS.md and LICENSE; distributions with other
-# conventions (Fedora, Arch) turn this off and install the notes their way.
-option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
-    "Install the changelog and copyright in Debian's formats" ON)
-set(CPACK_PACKAGE_CONTACT "${RESOLVEPATHS_MAINTAINER}")
+# The notes an install holds besides the page, the binary packages (a
+# .tar.gz, and a .deb where dpkg's tools are) and the source release (dist).
 
 # The time every date in the packages takes, so that two builds of one
 # commit give the same bytes: SOURCE_DATE_EPOCH where the caller sets it,
@@ -27,8 +21,11 @@ if(NOT source_date_epoch MATCHES "^[0-9]+$")
     set(source_date_epoch "")
 endif()
 
-# The changelog: NEWS.md's newest entry (CMakeLists.txt checks it is this
-# version's), dated by that time.
+# The changelog and the copyright in Debian's formats, from NEWS.md's newest
+# entry (this version's, as CMakeLists.txt checks) and from LICENSE; other
+# distributions (Fedora, Arch) turn them off and install the notes their way.
+option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
+    "Install the changelog and copyright in Debian's formats" ON)
 file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md news)
 set(changelog "")
 foreach(line IN LISTS news)
@@ -47,7 +44,6 @@ string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
 file(CONFIGURE OUTPUT changelog
     CONTENT "@changelog@\n -- @RESOLVEPATHS_MAINTAINER@  @changelog_date@\n" @ONLY)
 
-# The licence in Debian's machine-readable copyright format, from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
 string(REGEX REPLACE "^ISC License\n\n" "" licence_text "${licence_text}")
 string(REGEX REPLACE "^Copyright \\(c\\) ([^\n]*)\n\n" "" licence_text "${licence_text}")
@@ -89,11 +85,14 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
 if(NOT RESOLVEPATHS_PACKAGE_TARGET)
     set(RESOLVEPATHS_PACKAGE_TARGET ${compiler_machine})
 endif()
-set(CPACK_PACKAGE_VENDOR "resolvepaths developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${RESOLVEPATHS_LONG_DESCRIPTION}")
 set(binary_package_name "${PROJECT_NAME}-${PROJECT_VERSION}-${RESOLVEPATHS_PACKAGE_TARGET}")
 set(CPACK_PACKAGE_FILE_NAME ${binary_package_name})
+set(CPACK_PACKAGE_CONTACT "${RESOLVEPATHS_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${RESOLVEPATHS_LONG_DESCRIPTION}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # A .deb only for the build machine's own C library, and only where the
 # tools that make one are there: dpkg-shlibdeps computes its dependencies,
 # which need file, and without dpkg the package would name no architecture.
@@ -110,17 +109,29 @@ if(NOT CMAKE_CROSSCOMPILING)
         message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")
     endif()
 endif()
+# Read by cpack for each generator: its dates are the one chosen above,
+# unless the caller sets its own. The .tar.gz gets an entry for its top
+# directory (CPack's own has none), and the licence and notes in it, where
+# a user who unpacks it looks first.
+file(CONFIGURE OUTPUT package_config.cmake CONTENT [[
+if(NOT "@source_date_epoch@" STREQUAL "" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} @source_date_epoch@)
+endif()
+if(CPACK_GENERATOR STREQUAL "TGZ")
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "/${CPACK_PACKAGE_FILE_NAME}")
+    set(CPACK_INSTALL_SCRIPTS "@PROJECT_BINARY_DIR@/archive_notes.cmake")
+endif()
+]] @ONLY)
+file(CONFIGURE OUTPUT archive_notes.cmake CONTENT [[
+file(INSTALL "@PROJECT_SOURCE_DIR@/LICENSE" "@PROJECT_SOURCE_DIR@/README.md" "@PROJECT_SOURCE_DIR@/NEWS.md"
+    DESTINATION "${CMAKE_INSTALL_PREFIX}")
+]] @ONLY)
 set(CPACK_GENERATOR ${package_generators})
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageConfig.cmake)
-set(CPACK_RESOLVEPATHS_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_RESOLVEPATHS_SOURCE_DATE_EPOCH "${source_date_epoch}")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/package_config.cmake)
 include(CPack)
 
-# The source release, written from the last commit by SourceRelease.cmake.
+# The source release, exactly the last commit's files (SourceRelease.cmake).
 if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
     set(source_release ${PROJECT_NAME}-${PROJECT_VERSION})
     add_custom_target(dist

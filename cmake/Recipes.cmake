@@ -1,10 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Fills in the packaging recipes (packaging/*.in) for a source release:
+# Fills in the packaging recipes (packaging/*.in) for a source release, with
+# the project's facts and the release's SHA-256, into DIR (build/recipes/
+# by default). The release command calls it; it needs nothing but CMake:
 #   cmake -D SOURCE_RELEASE=FILE [-D OUTPUT=DIR] -P cmake/Recipes.cmake
-# with the project's version and address, from project(), and the source
-# release's SHA-256; writes them to DIR, build/recipes/ by default. The
-# release command calls it; it needs nothing but CMake, so it runs anywhere.
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 if(NOT SOURCE_RELEASE)
@@ -14,8 +13,8 @@ if(NOT OUTPUT)
     set(OUTPUT ${source_dir}/build/recipes)
 endif()
 
-# The project's facts, from their one home: each the quoted value after its
-# name there, but for project()'s VERSION.
+# The facts, from their one home: project()'s VERSION, and the quoted value
+# after each other's name.
 file(READ ${source_dir}/CMakeLists.txt lists)
 string(REGEX MATCH "project\\(resolvepaths[^)]*VERSION ([0-9.]+)" _ "${lists}")
 set(PROJECT_VERSION ${CMAKE_MATCH_1})
@@ -26,18 +25,17 @@ foreach(fact IN ITEMS PROJECT_DESCRIPTION PROJECT_HOMEPAGE_URL
     set(${fact} "${CMAKE_MATCH_1}")
 endforeach()
 # Homebrew wants it capitalised.
-string(SUBSTRING "${PROJECT_DESCRIPTION}" 0 1 first)
-string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
-string(TOUPPER "${first}" first)
-set(PROJECT_DESCRIPTION_CAPITALISED "${first}${rest}")
+string(REGEX MATCH "^(.)(.*)$" _ "${PROJECT_DESCRIPTION}")
+string(TOUPPER "${CMAKE_MATCH_1}" first)
+set(PROJECT_DESCRIPTION_CAPITALISED "${first}${CMAKE_MATCH_2}")
+
 cmake_path(GET SOURCE_RELEASE FILENAME release_name)
 if(NOT release_name STREQUAL "resolvepaths-${PROJECT_VERSION}.tar.gz")
     message(FATAL_ERROR "recipes: ${release_name} is not the source release of "
         "version ${PROJECT_VERSION}, resolvepaths-${PROJECT_VERSION}.tar.gz")
 endif()
 file(SHA256 "${SOURCE_RELEASE}" SOURCE_SHA256)
-
-# The RPM changelog's date is the commit's, as the source release records it.
+# The RPM changelog's date is the commit's, as the release's MANIFEST has it.
 file(REMOVE_RECURSE ${OUTPUT})
 file(ARCHIVE_EXTRACT INPUT "${SOURCE_RELEASE}" DESTINATION ${OUTPUT}/release PATTERNS "*/MANIFEST")
 file(GLOB manifest ${OUTPUT}/release/*/MANIFEST)

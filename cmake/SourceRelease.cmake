@@ -1,11 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # Run by the dist target as cmake -P, with GIT, SOURCE_DIR, PREFIX and OUTPUT:
-# writes the source release, exactly the files of the last commit with the
-# commit's time on every entry, so any clone writes the same bytes. It adds
-# MANIFEST, the list of those files and the commit's time, so that a tree
-# unpacked from it, which has no git, still knows which files are the
-# project's, and dates its packages.
+# the source release, exactly the last commit's files dated by the commit,
+# so that any clone writes the same bytes, and a MANIFEST that lists them and
+# the commit's time for a tree unpacked from it, which has no git.
 execute_process(COMMAND "${GIT}" -C "${SOURCE_DIR}" ls-tree -r --name-only HEAD
     OUTPUT_VARIABLE files ERROR_VARIABLE git_error RESULT_VARIABLE git_status)
 # Git may refuse a tree that another user owns; the tests skip on this line.
