@@ -1,10 +1,9 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The source asks for the interfaces it uses, so that a C library declares
-# them in a strict ISO C++ build, where compilers define no extensions:
-# checked against newlib's headers (Cygwin's C library) and against glibc's
-# with _GNU_SOURCE, which g++ and clang++ define on their own, taken away.
+# The source asks for the interfaces it uses, as a strict ISO C++ build must:
+# checked against newlib's headers (Cygwin's C library), and glibc's without
+# the _GNU_SOURCE that g++ and clang++ define on their own.
 
 load helpers
 
