@@ -9,6 +9,7 @@ load helpers
 man_page=$BATS_TEST_DIRNAME/../man/resolvepaths.1
 readme=$BATS_TEST_DIRNAME/../README.md
 news=$BATS_TEST_DIRNAME/../NEWS.md
+version=${VERSION:?set VERSION to the project version}
 
 # idiom NAME: the snippet the man page shows under the tag NAME, as a reader
 # sees it (mdoc writes a backslash as \e, and \& as an invisible separator).
@@ -88,7 +89,6 @@ setup() {
 }
 
 @test "the built man page names the version, and NEWS.md's newest entry is the version, dated as the page" {
-    local version=${VERSION:?set VERSION to the project version}
     local built_page=${MAN_PAGE:?set MAN_PAGE to the man page as the build writes it}
     local months=("" January February March April May June July August September October November December)
     local year month day
@@ -99,7 +99,6 @@ setup() {
 }
 
 @test "the README names this version's files, the build's address, and a static release file for each Linux target" {
-    local version=${VERSION:?set VERSION to the project version}
     local homepage=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address}
     # Every release file it names, by name or as an example.
     expect 0 "resolvepaths-$version"$'\n'"resolvepaths_$version"$'\n' "" \

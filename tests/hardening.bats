@@ -6,29 +6,22 @@
 
 load helpers
 
-# READELF: GNU's or LLVM's readelf, under any name it is installed as. Others
-# share the name only: FreeBSD's (elftoolchain) words its report otherwise,
-# and OpenBSD's (binutils 2.17) answers --dyn-syms with usage and status 0.
-setup_file() {
-    local candidate report=$BATS_FILE_TMPDIR/readelf-report
-    for candidate in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
-        if installed "$candidate" && "$candidate" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
-            "$candidate" -W -h -l -d -S --dyn-syms "$binary" >"$report" 2>&1 &&
-            ! grep -q '[Uu]sage:' "$report"; then
-            export READELF=$candidate
-            return 0
-        fi
-    done
-}
-
-# The binary itself, not the emulator's script, and only ELF: other formats
+# READELF: GNU's or LLVM's readelf, under any name it is installed as; others
+# share the name only (FreeBSD's elftoolchain words its report otherwise, and
+# OpenBSD's binutils 2.17 answers --dyn-syms with usage and status 0). It reads
+# the binary itself, not the emulator's script, and only ELF, as other formats
 # keep these properties elsewhere.
 setup() {
     require_binary
-    [ -n "${READELF:-}" ] ||
-        skip "no readelf whose report these checks read (GNU's or LLVM's) is installed"
     [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] ||
         skip "the binary is not ELF, which is what these checks read"
+    local report=$BATS_TEST_TMPDIR/readelf-report
+    for READELF in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
+        installed "$READELF" && "$READELF" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
+            "$READELF" -W -h -l -d -S --dyn-syms "$binary" >"$report" 2>&1 &&
+            ! grep -q '[Uu]sage:' "$report" && return
+    done
+    skip "no readelf whose report these checks read (GNU's or LLVM's) is installed"
 }
 
 # has PATTERN READELF-OPTIONS...: readelf's report on the binary matches PATTERN.
@@ -54,7 +47,7 @@ recorded() {
     if [ -n "${STRIPPED:-}" ] && ! "$READELF" -S "$binary" | grep -q -F .GCC.command.line; then
         skip "stripped of the recorded command line"
     fi
-    has " $1\\b" -p .GCC.command.line
+    has " $1( |\$)" -p .GCC.command.line
 }
 
 @test "built for the target's machine" {

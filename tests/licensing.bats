@@ -1,9 +1,8 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The project's files are those git tracks, or in a tree unpacked from the
-# source release those its MANIFEST lists; a packager's debian/ or an
-# in-tree build directory is not the project's to judge.
+# The project's files: those git tracks, or in an unpacked source release those
+# its MANIFEST lists; not a packager's debian/ or an in-tree build directory.
 
 load helpers
 

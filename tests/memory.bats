@@ -5,9 +5,8 @@
 
 load helpers
 
-# heap_use COUNT: runs the tool on COUNT words under memcheck and writes the
-# "N allocs" of its heap summary to allocs.COUNT; fails on a leak, an error,
-# a wrong status, or a run that did not get its COUNT words (one line each).
+# heap_use COUNT: memcheck's "N allocs" of a run on COUNT words, into allocs.COUNT;
+# fails on a leak, an error, a wrong status, or not one line for each word.
 heap_use() {
     local log=$BATS_TEST_TMPDIR/valgrind.log out=$BATS_TEST_TMPDIR/out status=0 words
     mapfile -t words < <(printf '%s\n' "${sample[@]}" |

@@ -26,6 +26,7 @@ expect_table() {
     printf -v want '%s\n' "${lines[@]}"
     expect "$status" "$want" "" "$@" "${words[@]}"
     for word in "${not_recorded[@]}"; do
+        word=${word:0:60}
         unchecked "the word ${word@Q}: no line recorded for the C library '${C_LIBRARY:-}'"
     done
 }
@@ -110,8 +111,7 @@ expect_table() {
     mkdir -p locked/inner
     : >file
     chmod 000 locked
-    # A copy the unprivileged user can run, under the binary's own name
-    # (resolvepaths.exe where the system wants one).
+    # A copy the unprivileged user can run, named as the binary (resolvepaths.exe on Cygwin).
     local copy=./${tool##*/} as_user=()
     cp "$tool" "$copy"
     chmod 755 "$copy"
