@@ -90,6 +90,7 @@ setup() {
 
 @test "the built man page names the version, and NEWS.md's newest entry is the version, dated as the page" {
     local built_page=${MAN_PAGE:?set MAN_PAGE to the man page as the build writes it}
+    # The page's date is NEWS.md's, the month by its name (and no month 0).
     local months=("" January February March April May June July August September October November December)
     local year month day
     IFS=- read -r year month day < <(sed -n '/^## /{s/.*(\([0-9-]*\))$/\1/p;q;}' "$news")

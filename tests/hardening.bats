@@ -56,7 +56,6 @@ recorded() {
 }
 
 @test "links nothing but the C library" {
-    local needed interpreter library
     needed=$("$READELF" -d "$binary" | awk '/\(NEEDED\)/ { print $NF }')
     interpreter=$("$READELF" -l "$binary" | grep -F 'program interpreter' || true)
     echo "NEEDED: $needed; $interpreter"
