@@ -6,11 +6,10 @@
 
 load helpers
 
-# READELF: GNU's or LLVM's readelf, under any name it is installed as; others
-# share the name only (FreeBSD's elftoolchain words its report otherwise, and
-# OpenBSD's binutils 2.17 answers --dyn-syms with usage and status 0). It reads
-# the binary itself, not the emulator's script, and only ELF, as other formats
-# keep these properties elsewhere.
+# READELF: GNU's or LLVM's readelf, by any name; others share the name only
+# (FreeBSD's elftoolchain words its report otherwise, OpenBSD's binutils 2.17
+# answers --dyn-syms with usage and status 0). It reads the binary itself, not
+# the emulator's script, and only ELF: other formats keep these elsewhere.
 setup() {
     require_binary
     [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] ||
@@ -64,9 +63,8 @@ recorded() {
         [ -z "$needed$interpreter" ]
         return
     fi
-    # The C library (libc.so.6 on glibc, libc.so.7 on FreeBSD...), and on
-    # some targets its loader (aarch64's holds the stack guard), which is the
-    # program interpreter: never the C++ library, libm or libgcc_s.
+    # The C library (libc.so.6, libc.so.7 on FreeBSD...) and on some targets its
+    # loader, the interpreter (aarch64's holds the stack guard): nothing else.
     interpreter=${interpreter##*/}
     interpreter=${interpreter%]}
     [[ $needed =~ \[libc\.so ]]

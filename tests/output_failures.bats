@@ -1,14 +1,12 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# When standard output fails, by a real fault or one injected with strace,
-# the tool exits 2 with one line naming the first failure's reason, and what
-# it did write is an exact prefix of the whole output.
+# When standard output fails, really or by strace's injection, the tool exits 2
+# with one line naming the first failure's reason, having written an exact prefix of its output.
 
 load helpers
 
-# failure[NAME]: the one stderr line for a standard output that failed with
-# errno NAME, worded as the C library under test words it.
+# failure[NAME]: the stderr line for errno NAME, as the C library under test words it.
 declare -gA failure
 while IFS=$'\t' read -r name text; do
     failure[$name]="resolvepaths: stdout: $text"$'\n'

@@ -21,8 +21,7 @@ gz=.gz unpack=(gzip -dc)
 installed=("$bindir/$executable" "$mandir/man1/resolvepaths.1$gz")
 [ "${DEBIAN_NOTES:-1}" = 0 ] || installed+=("$docdir/changelog$gz" "$docdir/copyright")
 
-# tree PREFIX FILE...: PREFIX, then each FILE under it and each directory
-# on its way there (ending in /), sorted.
+# tree PREFIX FILE...: PREFIX, each FILE and each directory on its way (with a /), sorted.
 tree() {
     printf '%s\n' "${@:2}" | awk -v prefix="$1" 'BEGIN { print prefix } {
         for (at = 1; at < length($0); at++) if (substr($0, at, 1) == "/") print prefix substr($0, 1, at)

@@ -27,8 +27,7 @@ setup() {
         grep '^# SOURCE_DATE_EPOCH=' resolvepaths-*/MANIFEST
 }
 
-# package_from_release DIR: unpacks the source release into DIR/source and,
-# as a distribution would, builds and packages it in DIR/build.
+# package_from_release DIR: builds and packages the source release in DIR, as a distribution would.
 package_from_release() {
     mkdir -p "$1/source"
     tar -xzf "$source_release" -C "$1/source" --strip-components=1

@@ -1,9 +1,8 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The source asks for the interfaces it uses, as a strict ISO C++ build must:
-# checked against newlib's headers (Cygwin's C library), and glibc's without
-# the _GNU_SOURCE that g++ and clang++ define on their own.
+# In strict ISO C++ a C library declares only what the source asks for: checked
+# against newlib's headers (Cygwin's), and glibc's without the compilers' _GNU_SOURCE.
 
 load helpers
 
