@@ -17,5 +17,4 @@ int main()
     SHOW(EIO);
     SHOW(ENOSPC);
     SHOW(EPIPE);
-    return 0;
 }

@@ -1,59 +1,52 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Reads the built binary with readelf: it links the C library alone and
-# carries every hardening property that its toolchain gives. A Linux build
-# whose linker is GNU ld or LLD must have them all.
+# The binary, read by readelf, links the C library alone and has every
+# hardening property its toolchain gives: with GNU ld or LLD on Linux, all.
 
 load helpers
 
-# READELF: a readelf whose report these checks read, GNU's or LLVM's, under
-# any name systems install it as. Others share the name only: FreeBSD's own
-# (elftoolchain) words its report another way, and OpenBSD's (binutils
-# 2.17) answers --dyn-syms with its usage, and status 0.
-setup_file() {
-    local candidate report=$BATS_FILE_TMPDIR/readelf-report
-    [ -n "$binary" ] || return 0
-    for candidate in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
-        if installed "$candidate" && "$candidate" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
-            "$candidate" -W -h -l -d -S --dyn-syms "$binary" >"$report" 2>&1 &&
-            ! grep -q '[Uu]sage:' "$report"; then
-            export READELF=$candidate
-            return 0
-        fi
-    done
-}
-
-# The binary itself, never a script that runs it under an emulator, and only
-# an ELF one: other formats keep these properties elsewhere.
+# READELF: GNU's or LLVM's readelf, by any name; others share the name only
+# (FreeBSD's elftoolchain words its report otherwise, OpenBSD's binutils 2.17
+# answers --dyn-syms with usage and status 0). It reads the binary itself, not
+# the emulator's script, and only ELF: other formats keep these elsewhere.
 setup() {
     require_binary
-    [ -n "${READELF:-}" ] ||
-        skip "no readelf whose report these checks read (GNU's or LLVM's) is installed"
     [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] ||
         skip "the binary is not ELF, which is what these checks read"
+    local report=$BATS_TEST_TMPDIR/readelf-report
+    for READELF in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
+        installed "$READELF" && "$READELF" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
+            "$READELF" -W -h -l -d -S --dyn-syms "$binary" >"$report" 2>&1 &&
+            ! grep -q '[Uu]sage:' "$report" && return
+    done
+    skip "no readelf whose report these checks read (GNU's or LLVM's) is installed"
 }
 
-# has PATTERN READELF-OPTIONS...: readelf's report on the tool matches PATTERN.
+# has PATTERN READELF-OPTIONS...: readelf's report on the binary matches PATTERN.
 has() {
-    local pattern=$1
-    shift
-    "$READELF" -W "$@" "$binary" | grep -E -q -- "$pattern" || {
-        echo "readelf $* shows no match for: $pattern"
-        return 1
-    }
+    "$READELF" -W "${@:2}" "$binary" | grep -E -q -- "$1"
 }
 
-# applied PROPERTY: true where the build applied PROPERTY; otherwise the
-# test fails if the build gives full hardening, and skips if the toolchain
-# lacks it.
+# applied PROPERTY: true where the build applied PROPERTY; otherwise fails
+# where the build gives full hardening, and skips where the toolchain lacks it.
 applied() {
     [[ " ${HARDENING:-} " != *" $1 "* ]] || return 0
-    if [ "${FULL_HARDENING:-0}" = 1 ]; then
-        echo "configure did not apply $1, which a Linux build with GNU ld or LLD always has"
-        return 1
+    [ "${FULL_HARDENING:-0}" = 1 ] || skip "this toolchain lacks $1 (configure names what it lacks)"
+    echo "configure did not apply $1, which a Linux build with GNU ld or LLD always has"
+    return 1
+}
+
+# recorded OPTION: the compiler's recorded command line has OPTION, for what
+# leaves no trace readelf can name (stack clash probes, control-flow markers).
+recorded() {
+    [ "${RECORDS_COMMAND_LINE:-1}" = 1 ] ||
+        skip "the compiler cannot record its command line (-frecord-gcc-switches), where $1 shows"
+    # llvm-strip drops the record; the unstripped build binary still has it.
+    if [ -n "${STRIPPED:-}" ] && ! "$READELF" -S "$binary" | grep -q -F .GCC.command.line; then
+        skip "stripped of the recorded command line"
     fi
-    skip "this toolchain lacks $1 (configure names what it lacks)"
+    has " $1( |\$)" -p .GCC.command.line
 }
 
 @test "built for the target's machine" {
@@ -64,21 +57,20 @@ applied() {
 @test "links nothing but the C library" {
     needed=$("$READELF" -d "$binary" | awk '/\(NEEDED\)/ { print $NF }')
     interpreter=$("$READELF" -l "$binary" | grep -F 'program interpreter' || true)
+    echo "NEEDED: $needed; $interpreter"
     if [ "${STATIC:-0}" = 1 ]; then
         # Linked statically: it needs nothing at all of the system it runs on.
-        [ -z "$needed$interpreter" ] || { echo "NEEDED: $needed; $interpreter"; false; }
+        [ -z "$needed$interpreter" ]
         return
     fi
-    # The C library (libc.so.6 on glibc, libc.so.7 on FreeBSD...), and on
-    # some targets its loader (aarch64's holds the stack guard), which is the
-    # program interpreter: never the C++ library, libm or libgcc_s.
+    # The C library (libc.so.6, libc.so.7 on FreeBSD...) and on some targets its
+    # loader, the interpreter (aarch64's holds the stack guard): nothing else.
     interpreter=${interpreter##*/}
     interpreter=${interpreter%]}
+    [[ $needed =~ \[libc\.so ]]
     for library in $needed; do
-        [[ $library =~ ^\[libc\.so(\.[0-9]+)*\]$ || $library == "[$interpreter]" ]] ||
-            { echo "NEEDED: $needed"; false; }
+        [[ $library =~ ^\[libc\.so(\.[0-9]+)*\]$ || $library == "[$interpreter]" ]]
     done
-    [[ $needed =~ \[libc\.so ]] || { echo "NEEDED: $needed"; false; }
 }
 
 @test "position-independent executable" {
@@ -121,25 +113,12 @@ applied() {
     has ' __realpath_chk\b' --dyn-syms
 }
 
-# Stack clash probes and control-flow markers leave no trace readelf can
-# name, so these read the compiler's recorded command line instead.
-recorded() {
-    [ "${RECORDS_COMMAND_LINE:-1}" = 1 ] ||
-        skip "the compiler cannot record its command line (-frecord-gcc-switches), where $1 shows"
-    # llvm-strip drops the record; the unstripped build binary still has it.
-    if [ -n "${STRIPPED:-}" ] && ! "$READELF" -S "$binary" | grep -q -F .GCC.command.line; then
-        skip "stripped of the recorded command line"
-    fi
-    has " $1\\b" -p .GCC.command.line
-}
-
 @test "stack clash protection" {
     applied stack-clash
     recorded -fstack-clash-protection
 }
 
 @test "control-flow protection where the processor has it" {
-    # The binary's own machine, which under cross-compiling is not this one's.
     machine=$("$READELF" -h "$binary" | sed -n 's/^ *Machine: *//p')
     [[ $machine == 'Advanced Micro Devices X86-64'* || $machine == 'Intel 80386'* ]] ||
         skip "-fcf-protection is for x86 only, and this binary is for $machine"

@@ -1,38 +1,32 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # shellcheck shell=bash disable=SC2034 # what it sets is for the bats files
-# Shared by the bats files: a fresh fixture directory per test, and an exact
-# comparison of a command's exit status, stdout bytes and stderr bytes.
+# Shared by the bats files: the binary under test, fixtures, exact comparisons.
 
-# The suite's bash: configure checks it, and a bats file run by hand says it.
 if ((BASH_VERSINFO[0] * 100 + BASH_VERSINFO[1] < 404)); then
     echo "the tests need bash 4.4 or later first on PATH; this is bash $BASH_VERSION" >&2
     exit 1
 fi
 
-# Run by hand rather than by CTest, take what CTest would pass from the test
-# preset's build, where there is one.
+# Run by hand, a bats file takes what CTest would pass from the test preset's build.
 test_build_environment=$BATS_TEST_DIRNAME/../build/test/tests/environment
 if [ -z "${RESOLVEPATHS:-}" ] && [ -f "$test_build_environment" ]; then
     # shellcheck source=/dev/null
     source "$test_build_environment"
 fi
 
-# binary: the binary under test, made absolute since tests change directory.
-# tool: what the tests run; under the target's emulator (EMULATOR, such as
-# qemu-aarch64 -L /usr/aarch64-linux-gnu), a script that runs binary in it.
+# binary: the binary under test, absolute since tests change directory; tool:
+# what they run, a script that runs it under EMULATOR where the target has one.
 binary=${RESOLVEPATHS:-}
 [[ -z $binary || $binary == /* ]] || binary=$PWD/$binary
 tool=$binary
 read -r -a emulator <<<"${EMULATOR:-}"
 if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
-    printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$binary" \
-        >"$BATS_RUN_TMPDIR/resolvepaths"
-    chmod 755 "$BATS_RUN_TMPDIR/resolvepaths"
     tool=$BATS_RUN_TMPDIR/resolvepaths
+    printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$binary" >"$tool"
+    chmod 755 "$tool"
 fi
 
-# require_binary: skips, saying why, with no binary to test or no emulator.
 require_binary() {
     [ -n "$binary" ] ||
         skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
@@ -40,8 +34,7 @@ require_binary() {
         skip "${emulator[0]} is not installed to run the ${ELF_MACHINE:-foreign} binary"
 }
 
-# installed NAME: true if the command NAME is on PATH and can be run; bash
-# would also name a file it cannot run.
+# installed NAME: NAME is on PATH and can be run, not merely named by bash.
 installed() {
     local path
     path=$(command -v "$1") && [ -x "$path" ]
@@ -57,12 +50,11 @@ unchecked() {
     printf '# not checked: %s\n' "$1" >&3
 }
 
-# make_fixture: a fresh directory for the test, made the working directory;
-# root is its physical path, found without the tool: the oracle for its output.
+# make_fixture: a fresh working directory, searchable by all (an unprivileged
+# user reaches into it); root, its physical path, is the oracle for output.
 make_fixture() {
     require_binary
     fixture=$(mktemp -d)
-    # Searchable by all, so that an unprivileged user can reach what is in it.
     chmod 755 "$fixture"
     root=$(cd "$fixture" && pwd -P)
     cd "$root" || return
@@ -78,42 +70,35 @@ teardown() {
     remove_tree "${fixture##*/}"
 }
 
-# remove_tree NAME: removes the directory NAME, in the working directory, and
-# all it holds, one name at a time: some chmod, rm and rmdir fail on a path
-# past PATH_MAX. A mode-000 directory is opened up before it is read.
+# remove_tree NAME: removes the directory NAME one level at a time, opening
+# mode-000 ones, since some chmod, rm and rmdir fail on a path past PATH_MAX.
 remove_tree() (
     shopt -s nullglob dotglob
     chmod u+rwx -- "$1" && cd -P -- "$1" || exit
-    local entry files=()
+    local entry
     for entry in *; do
         if [ -d "$entry" ] && [ ! -L "$entry" ]; then
             remove_tree "$entry" || exit
-        else
-            files+=("$entry")
         fi
     done
-    ((${#files[@]} == 0)) || rm -f -- "${files[@]}" || exit
-    cd -P .. && rmdir -- "$1"
+    rm -f -- * && cd -P .. && rmdir -- "$1"
 )
 
 # expect STATUS STDOUT STDERR COMMAND...: runs COMMAND and fails unless its
 # exit status and the exact bytes of its stdout and stderr are as given.
 expect() {
-    local want_status=$1 want_out=$2 want_err=$3 status=0 ok=0 stream
+    local want_status=$1 want_out=$2 want_err=$3 status=0 failed=0 stream
     shift 3
     local out=$BATS_TEST_TMPDIR/out err=$BATS_TEST_TMPDIR/err
     "$@" >"$out" 2>"$err" || status=$?
     printf '%s' "$want_out" >"$out.want"
     printf '%s' "$want_err" >"$err.want"
-    if [ "$status" -ne "$want_status" ]; then
-        echo "exit status $status, expected $want_status"
-        ok=1
-    fi
+    [ "$status" -eq "$want_status" ] || { echo "exit status $status, expected $want_status"; failed=1; }
     for stream in "$out" "$err"; do
         if ! cmp "$stream.want" "$stream"; then
             diff <(od -An -c "$stream.want") <(od -An -c "$stream") | head -n 20 || true
-            ok=1
+            failed=1
         fi
     done
-    return "$ok"
+    return "$failed"
 }

@@ -1,10 +1,8 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Every file of the project states its copyright and licence as reuse reads
-# them. The project's files are those git tracks, or in a tree unpacked from
-# the source release those its MANIFEST lists; a packager's debian/ or an
-# in-tree build directory is not the project's to judge.
+# The project's files: those git tracks, or in an unpacked source release those
+# its MANIFEST lists; not a packager's debian/ or an in-tree build directory.
 
 load helpers
 
@@ -15,7 +13,7 @@ source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
     local files file
     if [ -e "$source_dir/.git" ]; then
         require_command git "to list the files git tracks"
-        # Git may refuse a tree that another user owns.
+        # Git may refuse a tree another user owns.
         files=$(git -C "$source_dir" ls-files 2>git-error) ||
             skip "git cannot read the tree: $(head -n 1 git-error)"
     elif [ -f "$source_dir/MANIFEST" ]; then

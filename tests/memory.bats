@@ -1,14 +1,12 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Under valgrind: the heap use of a run must not grow with the number of
-# words, and a run must leave no leak and no memory error.
+# Under valgrind: heap use that does not grow with the words, no leak, no error.
 
 load helpers
 
-# heap_use COUNT: runs the tool on COUNT words under memcheck and writes the
-# "N allocs" of its heap summary to allocs.COUNT; fails on a leak, an error,
-# a wrong status, or a run that did not get its COUNT words (one line each).
+# heap_use COUNT: memcheck's "N allocs" of a run on COUNT words, into allocs.COUNT;
+# fails on a leak, an error, a wrong status, or not one line for each word.
 heap_use() {
     local log=$BATS_TEST_TMPDIR/valgrind.log out=$BATS_TEST_TMPDIR/out status=0 words
     mapfile -t words < <(printf '%s\n' "${sample[@]}" |

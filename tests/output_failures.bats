@@ -1,21 +1,16 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# When standard output fails, by a real fault or one injected with strace,
-# the tool exits 2 with one line naming the first failure's reason, and what
-# it did write is an exact prefix of the whole output.
+# When standard output fails, really or by strace's injection, the tool exits 2
+# with one line naming the first failure's reason, having written an exact prefix of its output.
 
 load helpers
 
-# failure[NAME]: the one stderr line for a standard output that failed with
-# errno NAME, worded as the C library under test words it (errno_text,
-# built for the target, prints them).
+# failure[NAME]: the stderr line for errno NAME, as the C library under test words it.
 declare -gA failure
-if [ -n "${ERRNO_TEXT:-}" ]; then
-    while IFS=$'\t' read -r name text; do
-        failure[$name]="resolvepaths: stdout: $text"$'\n'
-    done < <("${emulator[@]}" "$ERRNO_TEXT")
-fi
+while IFS=$'\t' read -r name text; do
+    failure[$name]="resolvepaths: stdout: $text"$'\n'
+done < <("${emulator[@]}" "${ERRNO_TEXT:?set ERRNO_TEXT to the errno_text program}")
 
 # many: 10,000 words, more output than a pipe or an output buffer holds.
 setup() {
@@ -62,8 +57,8 @@ injected() {
 }
 
 @test "with SIGPIPE at its default, a closed pipe ends the tool silently, as for any filter" {
-    # A shell cannot restore a signal that was ignored when it started; a
-    # new bash shows such a signal as trapped to ''.
+    # A shell cannot restore a signal ignored when it started; a new bash
+    # shows such a signal as trapped to ''.
     [ -z "$(bash -c 'trap -p PIPE')" ] || skip "SIGPIPE was ignored when the tests started"
     expect $((128 + $(kill -l PIPE))) "$root"$'\n' "" \
         bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
@@ -73,8 +68,7 @@ injected() {
     require_command strace "to inject faults"
     ((${#emulator[@]} == 0)) || skip "strace would trace the emulator, not the tool"
     strace -o /dev/null true 2>/dev/null || skip "strace cannot trace here (no ptrace)"
-    # A program of that name may trace without injecting (Cygwin's does):
-    # one injected failure must show in its log.
+    # A program of that name may trace without injecting (Cygwin's does).
     strace -o probe -e trace=write -e inject=write:error=EIO:when=1 sh -c 'echo probe' \
         >/dev/null 2>&1 || true
     grep -q 'EIO.*INJECTED' probe 2>/dev/null ||
@@ -82,9 +76,8 @@ injected() {
     # A sanitized build's leak check needs ptrace, which strace already holds.
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
-    # A fault-free traced run gives the whole output and, in strace's count of
-    # calls of each kind, each write and the close of stdout: so the faults fit
-    # whatever buffer size, and whichever of write and writev, the C library uses.
+    # A fault-free traced run gives the whole output and the count of each write
+    # and close, to fit whatever buffer and write or writev the C library uses.
     strace -o trace -e trace=write,writev,close "$tool" "${many[@]}" >whole
     mapfile -t writes < <(awk -F'(' '
         $1 == "write" || $1 == "writev" { n[$1]++ }

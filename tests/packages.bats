@@ -11,49 +11,31 @@ build_dir=${BUILD_DIR:?set BUILD_DIR to the build tree}
 package_file_name=${PACKAGE_FILE_NAME:?set PACKAGE_FILE_NAME to the binary .tar.gz name, without .tar.gz}
 version=${VERSION:?set VERSION to the project version}
 executable=${EXECUTABLE:-resolvepaths}
-# The bats that configure checked, for the hardening checks of each package.
-bats=${BATS:-bats}
-
-# The notes and the page are gzipped where the build found gzip.
-gz=.gz
-[ "${COMPRESSED:-1}" = 1 ] || gz=
 bindir=${BINDIR:-bin}
 docdir=${DOCDIR:-share/doc/resolvepaths}
 mandir=${MANDIR:-share/man}
-# What every install tree holds under its prefix, each directory with its
-# parents: the notes in Debian's formats unless the build left them out.
-files=("$bindir/$executable" "$mandir/man1/resolvepaths.1$gz")
-[ "${DEBIAN_NOTES:-1}" = 0 ] || files+=("$docdir/changelog$gz" "$docdir/copyright")
-installed=()
-for path in "${files[@]}"; do
-    installed+=("$path")
-    while [[ $path == */* ]]; do
-        path=${path%/*}
-        [[ " ${installed[*]} " == *" $path/ "* ]] || installed+=("$path/")
-    done
-done
+# The notes and the page are gzipped where the build found gzip.
+gz=.gz unpack=(gzip -dc)
+[ "${COMPRESSED:-1}" = 1 ] || gz= unpack=(cat)
+# What every install tree holds: the notes in Debian's formats unless left out.
+installed=("$bindir/$executable" "$mandir/man1/resolvepaths.1$gz")
+[ "${DEBIAN_NOTES:-1}" = 0 ] || installed+=("$docdir/changelog$gz" "$docdir/copyright")
 
-# lists PREFIX ENTRY...: the entries, each under PREFIX, sorted.
-lists() {
-    local prefix=$1 entry
-    shift
-    for entry; do printf '%s%s\n' "$prefix" "$entry"; done | sort
+# tree PREFIX FILE...: PREFIX, each FILE and each directory on its way (with a /), sorted.
+tree() {
+    printf '%s\n' "${@:2}" | awk -v prefix="$1" 'BEGIN { print prefix } {
+        for (at = 1; at < length($0); at++) if (substr($0, at, 1) == "/") print prefix substr($0, 1, at)
+        print prefix $0
+    }' | sort -u
 }
 
-# works PREFIX: the resolvepaths installed under PREFIX resolves words and
-# keeps every hardening property, though packaging strips it; and PREFIX
-# holds the page of this version.
+# works PREFIX: the resolvepaths under PREFIX resolves words and keeps every
+# hardening property, though packaging strips it; the page is this version's.
 works() {
     : >-n
     expect 1 $'/\nERROR\n'"$root/-n"$'\n' "" "${emulator[@]}" "$1/$bindir/$executable" / missing -n
-    STRIPPED=1 RESOLVEPATHS=$1/$bindir/$executable "$bats" "$BATS_TEST_DIRNAME/hardening.bats"
-    local page=$1/$mandir/man1/resolvepaths.1$gz
-    if [ -n "$gz" ]; then
-        gzip -dc "$page" >page
-    else
-        cp "$page" page
-    fi
-    grep -q -x ".Os resolvepaths $version" page
+    STRIPPED=1 RESOLVEPATHS=$1/$bindir/$executable "${BATS:-bats}" "$BATS_TEST_DIRNAME/hardening.bats"
+    "${unpack[@]}" "$1/$mandir/man1/resolvepaths.1$gz" | grep -q -x ".Os resolvepaths $version"
 }
 
 @test "the .deb holds exactly its files, passes lintian and installs a working binary" {
@@ -61,7 +43,7 @@ works() {
     tar --version 2>/dev/null | grep -q 'GNU tar' ||
         skip "dpkg-deb runs the first tar on PATH with GNU tar's options, and this tar is another"
     local deb=("$package_dir"/resolvepaths_"$version"_*.deb)
-    expect 0 "$(lists ./usr/ "" "${installed[@]}")"$'\n' "" \
+    expect 0 "$(tree ./usr/ "${installed[@]}")"$'\n' "" \
         bash -c 'dpkg-deb --fsys-tarfile "$0" | tar -t | sort' "${deb[0]}"
     # Dependencies come from the binary's own libraries.
     [[ $(dpkg-deb -f "${deb[0]}" Depends) == libc6* ]]
@@ -77,18 +59,15 @@ works() {
     [[ $(gzip -dc "unpacked/usr/$docdir/changelog.gz") == "resolvepaths ($version) "* ]]
     if installed lintian; then
         local allowed=() property
-        # An unoptimised build cannot be fortified, nor can clang fortify
-        # glibc's realpath, and lintian says so.
+        # Spared what the build cannot have: fortification unoptimised or from
+        # clang, and what its toolchain lacks (the hardening test judges that).
         [ "${OPTIMISED:-1}" = 1 ] && [ "${CXX_COMPILER_ID:-}" != Clang ] ||
             allowed+=(hardening-no-fortify-functions)
-        # Nor can a toolchain give what it lacks; the hardening test fails a
-        # build that should have had it.
         for property in pie relro bind-now; do
             [[ " ${HARDENING:-} " == *" $property "* ]] || allowed+=("hardening-no-${property/-/}")
         done
         ((${#allowed[@]} == 0)) || allowed=(--suppress-tags "$(IFS=,; echo "${allowed[*]}")")
-        # Every tag, down to pedantic ones, is a failure; stderr only says
-        # that root runs it.
+        # Every tag, down to pedantic ones, fails; stderr only says root runs it.
         expect 0 "" "" bash -c 'lintian --pedantic --display-info "$@" 2>/dev/null' \
             lintian "${allowed[@]}" "${deb[0]}"
     else
@@ -98,13 +77,12 @@ works() {
 
 @test "the .tar.gz is named for its target, holds its own directory, the notes and the install tree" {
     local tgz=$package_dir/$package_file_name.tar.gz
-    expect 0 "$(lists "$package_file_name/" "" LICENSE NEWS.md README.md "${installed[@]}")"$'\n' "" \
+    expect 0 "$(tree "$package_file_name/" LICENSE NEWS.md README.md "${installed[@]}")"$'\n' "" \
         bash -c 'tar -tzf "$0" | sort' "$tgz"
     tar -xzf "$tgz"
     works "$root/$package_file_name"
     cmake --install "$build_dir" --prefix "$root/installed" >/dev/null
     works "$root/installed"
-    expect 0 "$(lists "" "${installed[@]}")"$'\n' "" \
-        bash -c 'cd installed && { find . ! -name . -type d | sed "s|\$|/|"; find . ! -type d; } |
-            sed "s|^\./||" | sort'
+    expect 0 "$(tree ./ "${installed[@]}")"$'\n' "" \
+        bash -c 'cd installed && { find . -type d | sed "s|\$|/|"; find . ! -type d; } | sort'
 }

@@ -2,8 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # The source release holds exactly the committed files, and a tree unpacked
-# from it, with no git, builds and packages reproducibly. The suite in such
-# a tree is each packaging recipe's check (CI builds them all).
+# from it, with no git, builds and packages reproducibly, as recipes build it.
 
 load helpers
 
@@ -28,8 +27,7 @@ setup() {
         grep '^# SOURCE_DATE_EPOCH=' resolvepaths-*/MANIFEST
 }
 
-# package_from_release DIR: unpacks the source release into DIR/source and,
-# as a distribution would, builds and packages it in DIR/build.
+# package_from_release DIR: builds and packages the source release in DIR, as a distribution would.
 package_from_release() {
     mkdir -p "$1/source"
     tar -xzf "$source_release" -C "$1/source" --strip-components=1
@@ -48,15 +46,13 @@ package_from_release() {
     package_from_release one
     package_from_release another/tree
     [ ! -e one/source/.git ]
-    local package compared=0
-    for package in one/build/packages/*.tar.gz one/build/packages/*.deb; do
-        [ -e "$package" ] || continue
+    shopt -s nullglob
+    local packages=(one/build/packages/*.tar.gz one/build/packages/*.deb) package
+    ((${#packages[@]} > 0)) || { echo "no package was built"; false; }
+    for package in "${packages[@]}"; do
         cmp "$package" "another/tree/build/packages/${package##*/}"
-        compared=$((compared + 1))
     done
-    [ "$compared" -gt 0 ] || { echo "no package was built"; false; }
-    # The changelog is dated by the commit time that the release records,
-    # as dpkg reads it.
+    # The changelog is dated by the commit time the release records, as dpkg reads it.
     if installed dpkg-parsechangelog; then
         expect 0 "$(sed -n 's/^# SOURCE_DATE_EPOCH=//p' one/source/MANIFEST)"$'\n' "" \
             dpkg-parsechangelog -l one/build/changelog -S Timestamp

@@ -8,8 +8,7 @@ load helpers
 
 release_notes=$BATS_TEST_DIRNAME/../.ci/release-notes
 
-# project VERSION NEWS: a tree whose CMakeLists.txt sets VERSION and whose
-# NEWS.md is NEWS.
+# project VERSION NEWS: a tree whose CMakeLists.txt sets VERSION, and NEWS.md NEWS.
 project() {
     printf 'project(resolvepaths\n    VERSION %s\n    LANGUAGES CXX)\n' "$1" >CMakeLists.txt
     printf '%s' "$2" >NEWS.md

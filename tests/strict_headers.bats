@@ -1,10 +1,8 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The source asks for the interfaces it uses, so that a C library declares
-# them in a strict ISO C++ build, where compilers define no extensions:
-# checked against newlib's headers (Cygwin's C library) and against glibc's
-# with _GNU_SOURCE, which g++ and clang++ define on their own, taken away.
+# In strict ISO C++ a C library declares only what the source asks for: checked
+# against newlib's headers (Cygwin's), and glibc's without the compilers' _GNU_SOURCE.
 
 load helpers
 
