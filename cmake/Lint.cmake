@@ -1,19 +1,16 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The lint preset's checks beyond clang-tidy's and cppcheck's: the shell
-# scripts, sourced files followed, and the GitHub Actions workflows, which
-# run nowhere else before they are pushed.
+# The lint preset's checks beyond clang-tidy's and cppcheck's: the shell scripts,
+# sourced files followed, and the workflows, which run nowhere before a push.
 find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
     add_custom_target(shellcheck
         COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes .ci/workflow-pins bench/run
             tests/helpers.bash tests/foreign-compiler tests/stand-in
-        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-        VERBATIM)
+        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
 else()
     message(STATUS "Lint: shellcheck left out, since it is not found")
 endif()
-# Every action pinned by a commit, with its tag.
 file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
 add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)
 # action-validator reads one file at a time, and its schema predates the
@@ -21,7 +18,6 @@ add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins 
 find_program(ACTION_VALIDATOR action-validator)
 if(ACTION_VALIDATOR)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${workflows})
-    set(check_commands "")
     foreach(workflow IN LISTS workflows)
         cmake_path(GET workflow FILENAME name)
         file(READ ${workflow} text)

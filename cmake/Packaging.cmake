@@ -16,27 +16,25 @@ elseif(source_date_epoch STREQUAL "" AND EXISTS ${PROJECT_SOURCE_DIR}/MANIFEST)
     string(REPLACE "# SOURCE_DATE_EPOCH=" "" source_date_epoch "${source_date_epoch}")
 endif()
 if(NOT source_date_epoch MATCHES "^[0-9]+$")
-    message(STATUS "Packages: dated when they are made, since neither SOURCE_DATE_EPOCH, "
-        "git nor a MANIFEST gives the last commit's time")
+    message(STATUS "Packages: dated when made, since no SOURCE_DATE_EPOCH, git or MANIFEST dates them")
     set(source_date_epoch "")
 endif()
 
-# The changelog and the copyright in Debian's formats, from NEWS.md's newest
-# entry (this version's, as CMakeLists.txt checks) and from LICENSE; other
+# The changelog and the copyright in Debian's formats: the items under NEWS.md's
+# first heading (this version's, as CMakeLists.txt checks), and LICENSE; other
 # distributions (Fedora, Arch) turn them off and install the notes their way.
 option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
     "Install the changelog and copyright in Debian's formats" ON)
-file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md news)
+file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md news REGEX "^(## |- |  )")
 set(changelog "")
 foreach(line IN LISTS news)
     if(line MATCHES "^## " AND changelog)
         break()
     elseif(line MATCHES "^## ")
         set(changelog "${PROJECT_NAME} (${PROJECT_VERSION}) unstable; urgency=medium\n\n")
-    elseif(changelog AND line MATCHES "^- (.*)$")
-        string(APPEND changelog "  * ${CMAKE_MATCH_1}\n")
-    elseif(changelog AND line MATCHES "^  (.*)$")
-        string(APPEND changelog "    ${CMAKE_MATCH_1}\n")
+    else()
+        string(REGEX REPLACE "^- " "* " line "${line}")
+        string(APPEND changelog "  ${line}\n")
     endif()
 endforeach()
 set(ENV{SOURCE_DATE_EPOCH} "${source_date_epoch}")
@@ -44,11 +42,10 @@ string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
 file(CONFIGURE OUTPUT changelog
     CONTENT "@changelog@\n -- @RESOLVEPATHS_MAINTAINER@  @changelog_date@\n" @ONLY)
 
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
-string(REGEX REPLACE "^ISC License\n\n" "" licence_text "${licence_text}")
-string(REGEX REPLACE "^Copyright \\(c\\) ([^\n]*)\n\n" "" licence_text "${licence_text}")
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX MATCH "^ISC License\n\nCopyright \\(c\\) ([^\n]*)\n\n(.*)$" _ "${licence}")
 set(copyright_holder "${CMAKE_MATCH_1}")
-string(REGEX REPLACE "\n\n" "\n.\n" licence_text "${licence_text}")
+string(REPLACE "\n\n" "\n.\n" licence_text "${CMAKE_MATCH_2}")
 string(REGEX REPLACE "([^\n]*)\n" " \\1\n" licence_text "${licence_text}")
 file(CONFIGURE OUTPUT copyright CONTENT [[
 Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
@@ -65,8 +62,7 @@ if(RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
     install_doc(${PROJECT_BINARY_DIR}/changelog ${CMAKE_INSTALL_DOCDIR})
     install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
-# The compiler's note of itself in .comment is of no use at run time:
-# distributions strip it with the symbols, where an objcopy can.
+# The compiler's note of itself in .comment is of no use at run time: distributions strip it too.
 if(CMAKE_OBJCOPY)
     install(CODE "set(objcopy \"${CMAKE_OBJCOPY}\")
         set(installed_binary \"${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:resolvepaths>\")")
@@ -78,41 +74,35 @@ if(CMAKE_OBJCOPY)
     ]])
 endif()
 
-# The binary .tar.gz is named by the target the binary is for: the
-# compiler's own triplet, or a toolchain file's.
+# CPack names the binary .tar.gz by its system, here the target the binary
+# is for: a toolchain file's, else the compiler's own triplet.
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
     OUTPUT_VARIABLE compiler_machine OUTPUT_STRIP_TRAILING_WHITESPACE)
-if(NOT RESOLVEPATHS_PACKAGE_TARGET)
-    set(RESOLVEPATHS_PACKAGE_TARGET ${compiler_machine})
-endif()
-set(binary_package_name "${PROJECT_NAME}-${PROJECT_VERSION}-${RESOLVEPATHS_PACKAGE_TARGET}")
-set(CPACK_PACKAGE_FILE_NAME ${binary_package_name})
+set(RESOLVEPATHS_PACKAGE_TARGET ${compiler_machine} CACHE STRING "Target named in the binary package")
+set(CPACK_SYSTEM_NAME ${RESOLVEPATHS_PACKAGE_TARGET})
 set(CPACK_PACKAGE_CONTACT "${RESOLVEPATHS_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${RESOLVEPATHS_LONG_DESCRIPTION}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-# A .deb only for the build machine's own C library, and only where the
-# tools that make one are there: dpkg-shlibdeps computes its dependencies,
-# which need file, and without dpkg the package would name no architecture.
+# A .deb only for the build machine's own C library, with the notes in
+# Debian's formats, where dpkg-shlibdeps (which needs file) computes its
+# dependencies; without dpkg the package would name no architecture.
 set(package_generators TGZ)
-if(NOT CMAKE_CROSSCOMPILING)
-    find_program(DPKG_DEB dpkg-deb)
-    find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-    find_program(FILE_COMMAND file)
-    if(NOT RESOLVEPATHS_INSTALL_DEBIAN_NOTES)
-        message(STATUS "Packages: .tar.gz only; a .deb needs the notes in Debian's formats")
-    elseif(DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND)
-        list(APPEND package_generators DEB)
-    else()
-        message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps and file")
-    endif()
+find_program(DPKG_DEB dpkg-deb)
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+find_program(FILE_COMMAND file)
+if(DPKG_DEB AND DPKG_SHLIBDEPS AND FILE_COMMAND AND RESOLVEPATHS_INSTALL_DEBIAN_NOTES
+        AND NOT CMAKE_CROSSCOMPILING)
+    list(APPEND package_generators DEB)
+elseif(NOT CMAKE_CROSSCOMPILING)
+    message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps, file "
+        "and the notes in Debian's formats")
 endif()
-# Read by cpack for each generator: its dates are the one chosen above,
-# unless the caller sets its own. The .tar.gz gets an entry for its top
-# directory (CPack's own has none), and the licence and notes in it, where
-# a user who unpacks it looks first.
+# Read by cpack for each generator: the date chosen above, unless the caller
+# sets one; for the .tar.gz, an entry for its top directory (CPack's own has
+# none), and in it the licence and notes, where a user who unpacks it looks.
 file(CONFIGURE OUTPUT package_config.cmake CONTENT [[
 if(NOT "@source_date_epoch@" STREQUAL "" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} @source_date_epoch@)
@@ -132,16 +122,13 @@ set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/package_config.cmake)
 include(CPack)
 
 # The source release, exactly the last commit's files (SourceRelease.cmake).
+set(source_release ${PROJECT_NAME}-${PROJECT_VERSION})
 if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
-    set(source_release ${PROJECT_NAME}-${PROJECT_VERSION})
     add_custom_target(dist
         COMMAND ${CMAKE_COMMAND} -D GIT=${GIT_EXECUTABLE} -D SOURCE_DIR=${PROJECT_SOURCE_DIR} -D PREFIX=${source_release}
             -D OUTPUT=${PROJECT_BINARY_DIR}/${source_release}.tar.gz
             -P ${PROJECT_SOURCE_DIR}/cmake/SourceRelease.cmake
-        COMMENT "Writing ${source_release}.tar.gz from the last commit"
-        VERBATIM)
-elseif(NOT GIT_FOUND)
-    message(STATUS "Source release (dist): left out, since git is not found")
+        COMMENT "Writing ${source_release}.tar.gz from the last commit" VERBATIM)
 else()
-    message(STATUS "Source release (dist): left out, since this is not a git checkout")
+    message(STATUS "Source release (dist): left out, since it is made by git, from a git checkout")
 endif()

@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Fills in the packaging recipes (packaging/*.in) for a source release, with
-# the project's facts and the release's SHA-256, into DIR (build/recipes/
-# by default). The release command calls it; it needs nothing but CMake:
+# Fills in the packaging recipes (packaging/*.in) for a source release with the
+# project's facts and the release's SHA-256, into DIR (by default build/recipes/);
+# .ci/release calls it, and it needs nothing but CMake:
 #   cmake -D SOURCE_RELEASE=FILE [-D OUTPUT=DIR] -P cmake/Recipes.cmake
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
@@ -13,8 +13,7 @@ if(NOT OUTPUT)
     set(OUTPUT ${source_dir}/build/recipes)
 endif()
 
-# The facts, from their one home: project()'s VERSION, and the quoted value
-# after each other's name.
+# The facts from their one home: project()'s VERSION, and each other's quoted value.
 file(READ ${source_dir}/CMakeLists.txt lists)
 string(REGEX MATCH "project\\(resolvepaths[^)]*VERSION ([0-9.]+)" _ "${lists}")
 set(PROJECT_VERSION ${CMAKE_MATCH_1})
@@ -29,23 +28,22 @@ string(REGEX MATCH "^(.)(.*)$" _ "${PROJECT_DESCRIPTION}")
 string(TOUPPER "${CMAKE_MATCH_1}" first)
 set(PROJECT_DESCRIPTION_CAPITALISED "${first}${CMAKE_MATCH_2}")
 
-cmake_path(GET SOURCE_RELEASE FILENAME release_name)
-if(NOT release_name STREQUAL "resolvepaths-${PROJECT_VERSION}.tar.gz")
-    message(FATAL_ERROR "recipes: ${release_name} is not the source release of "
-        "version ${PROJECT_VERSION}, resolvepaths-${PROJECT_VERSION}.tar.gz")
+set(release_name resolvepaths-${PROJECT_VERSION})
+cmake_path(GET SOURCE_RELEASE FILENAME file_name)
+if(NOT file_name STREQUAL "${release_name}.tar.gz")
+    message(FATAL_ERROR "recipes: ${file_name} is not the source release of "
+        "version ${PROJECT_VERSION}, ${release_name}.tar.gz")
 endif()
 file(SHA256 "${SOURCE_RELEASE}" SOURCE_SHA256)
 # The RPM changelog's date is the commit's, as the release's MANIFEST has it.
 file(REMOVE_RECURSE ${OUTPUT})
-file(ARCHIVE_EXTRACT INPUT "${SOURCE_RELEASE}" DESTINATION ${OUTPUT}/release PATTERNS "*/MANIFEST")
-file(GLOB manifest ${OUTPUT}/release/*/MANIFEST)
-file(STRINGS "${manifest}" epoch REGEX "^# SOURCE_DATE_EPOCH=[0-9]+$")
-file(REMOVE_RECURSE ${OUTPUT}/release)
-if(NOT epoch)
-    message(FATAL_ERROR "recipes: ${release_name} records no commit time in its MANIFEST")
+file(ARCHIVE_EXTRACT INPUT "${SOURCE_RELEASE}" DESTINATION ${OUTPUT} PATTERNS ${release_name}/MANIFEST)
+file(STRINGS ${OUTPUT}/${release_name}/MANIFEST epoch REGEX "^# SOURCE_DATE_EPOCH=[0-9]+$")
+file(REMOVE_RECURSE ${OUTPUT}/${release_name})
+if(NOT epoch MATCHES "=([0-9]+)$")
+    message(FATAL_ERROR "recipes: ${file_name} records no commit time in its MANIFEST")
 endif()
-string(REPLACE "# SOURCE_DATE_EPOCH=" "" epoch "${epoch}")
-set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+set(ENV{SOURCE_DATE_EPOCH} ${CMAKE_MATCH_1})
 string(TIMESTAMP RPM_DATE "%a %b %d %Y" UTC)
 
 file(GLOB templates ${source_dir}/packaging/*.in)
