@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The resolvepaths authors
 // SPDX-License-Identifier: ISC
-// The throughput limit: realpath(3) on every word into one buffer, with the
-// tool's preamble and exit status, and no output.
+// The throughput limit: the tool without its output.
 
 #include "../src/realpath_buffer.h"
 
