@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Fills in the packaging recipes (packaging/*.in) for a source release with the
-# project's facts and the release's SHA-256, into DIR (by default build/recipes/);
-# .ci/release calls it, and it needs nothing but CMake:
-#   cmake -D SOURCE_RELEASE=FILE [-D OUTPUT=DIR] -P cmake/Recipes.cmake
+# cmake -D SOURCE_RELEASE=FILE [-D OUTPUT=DIR] -P cmake/Recipes.cmake fills in
+# packaging/*.in for a source release, into DIR (by default build/recipes/).
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(source_dir "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 if(NOT SOURCE_RELEASE)
