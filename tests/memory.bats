@@ -5,8 +5,7 @@
 
 load helpers
 
-# heap_use COUNT: memcheck's "N allocs" of a run on COUNT words, into allocs.COUNT;
-# fails on a leak, an error, a wrong status, or not one line for each word.
+# heap_use COUNT: a clean run on COUNT words, a line each; memcheck's "N allocs" into allocs.COUNT.
 heap_use() {
     local log=$BATS_TEST_TMPDIR/valgrind.log out=$BATS_TEST_TMPDIR/out status=0 words
     mapfile -t words < <(printf '%s\n' "${sample[@]}" |
@@ -28,7 +27,6 @@ heap_use() {
     ln -s dir/sub link
     # One word in ten is ERROR: missing.
     sample=(file link link/../.. dir//sub/. missing "$root/file" . .. / dir/sub/)
-
     heap_use 10
     heap_use 10000
     diff allocs.10 allocs.10000
