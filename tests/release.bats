@@ -58,20 +58,26 @@ package_from_release() {
 
 @test "the packaging recipes, filled in for the source release, name its version, address and SHA-256, the formula's dependencies in brew's order" {
     local version=${VERSION:?set VERSION to the project version}
-    local url=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address} sum
+    local url=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address} sum template
     read -r sum _ < <(cmake -E sha256sum "$source_release")
+    # Filled in from templates that bracket each placeholder, so that every value shows.
+    mkdir -p marked/packaging
+    cp -R "$source_dir/CMakeLists.txt" "$source_dir/cmake" marked/
+    for template in "$source_dir"/packaging/*.in; do
+        sed 's/@[A-Za-z0-9_]*@/[&]/g' "$template" >"marked/packaging/${template##*/}"
+    done
     cmake -D SOURCE_RELEASE="$source_release" -D OUTPUT="$root/recipes" \
-        -P "$source_dir/cmake/Recipes.cmake" >/dev/null
+        -P marked/cmake/Recipes.cmake >/dev/null
     local want=(
-        "  sha256 \"$sum\""
-        "  url \"$url/releases/download/v$version/resolvepaths-$version.tar.gz\""
-        "HOMEPAGE=\"$url\""
-        "URL:            $url"
-        "VERSION=$version"
-        "Version:        $version"
-        "pkgver=$version"
-        "sha256sums=('$sum')"
-        "url='$url'"
+        "  sha256 \"[$sum]\""
+        "  url \"[$url]/releases/download/v[$version]/resolvepaths-[$version].tar.gz\""
+        "HOMEPAGE=\"[$url]\""
+        "URL:            [$url]"
+        "VERSION=[$version]"
+        "Version:        [$version]"
+        "pkgver=[$version]"
+        "sha256sums=('[$sum]')"
+        "url='[$url]'"
     )
     expect 0 "$(printf '%s\n' "${want[@]}" | LC_ALL=C sort)"$'\n' "" bash -c \
         'grep -h -E "^(  sha256 |  url |HOMEPAGE=|URL:|VERSION=|Version:|pkgver=|sha256sums=|url=)" "$@" |
@@ -83,5 +89,6 @@ package_from_release() {
     }' recipes/resolvepaths.rb)
     [ -n "$order" ]
     LC_ALL=C sort -c <<<"$order"
-    expect 1 "" "" grep -l '@[A-Z_]*@' recipes/*
+    # Neither an empty value nor a placeholder is left.
+    expect 1 "" "" grep -l -E '[[][]]|@[A-Z_]*@' recipes/*
 }
