@@ -48,12 +48,11 @@ setup() {
 @test "xargs, from find or from a file: one result per path, in order, and the status that xargs makes of it" {
     # POSIX lets xargs exit with any status from 1 to 125 when a run failed.
     local show_status=$'\ncase $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
-    from_find=$(idiom xargs-find)$show_status
     from_file=$(idiom xargs-file)$show_status
     mkdir $'dir\n' plain
     touch $'dir\n/a.conf' plain/b.conf plain/c.txt
     find "$root" -name '*.conf' >want
-    expect 0 $'0\n' "" sh -c "$from_find"
+    expect 0 $'0\n' "" sh -c "$(idiom xargs-find)$show_status"
     cmp want resolved
     [ ! -s errors ]
     # From a file, more paths than one command line of xargs holds.

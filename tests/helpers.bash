@@ -27,7 +27,7 @@ fi
 
 require_binary() {
     [ -n "$binary" ] || skip "no binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
-    ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "to run ${ELF_MACHINE:-foreign} code"
+    ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "for ${ELF_MACHINE:-foreign} code"
 }
 
 # installed NAME: NAME is on PATH and can be run, not merely named by bash.
@@ -35,7 +35,6 @@ installed() {
     [ -x "$(command -v "$1")" ]
 }
 
-# require_command NAME [WHAT]: skips unless NAME is installed; WHAT is what for.
 require_command() {
     installed "$1" || skip "$1 is not installed${2:+ ($2)}"
 }

@@ -17,8 +17,7 @@ setup() {
     mapfile -t many < <(yes "$root" | head -n 10000)
 }
 
-# injected FAULT NAME: strace fails the call FAULT (CALL:when=N) with errno NAME; the tool
-# exits 2 with NAME's line and a prefix of the whole output.
+# injected FAULT NAME: strace fails FAULT (CALL:when=N) with NAME; status 2, its line, a prefix.
 injected() {
     local fault=${1/:/:error=$2:} status=0
     strace -o /dev/null -e inject="$fault" "$tool" "${many[@]}" >out 2>err || status=$?

@@ -6,7 +6,6 @@
 load helpers
 
 package_dir=${PACKAGE_DIR:?set PACKAGE_DIR to where cpack wrote the packages}
-build_dir=${BUILD_DIR:?set BUILD_DIR to the build tree}
 package_file_name=${PACKAGE_FILE_NAME:?set PACKAGE_FILE_NAME to the binary .tar.gz name, without .tar.gz}
 version=${VERSION:?set VERSION to the project version}
 docdir=${DOCDIR:-share/doc/resolvepaths}
@@ -73,7 +72,7 @@ works() {
         bash -c 'tar -tzf "$0" | sort' "$tgz"
     tar -xzf "$tgz"
     works "$root/$package_file_name"
-    cmake --install "$build_dir" --prefix "$root/installed" >/dev/null
+    cmake --install "${BUILD_DIR:?}" --prefix "$root/installed" >/dev/null
     works "$root/installed"
     expect 0 "$(tree ./ "${installed[@]}")"$'\n' "" \
         bash -c 'cd installed && { find . -type d | sed "s|\$|/|"; find . ! -type d; } | sort'
