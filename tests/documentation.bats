@@ -48,7 +48,6 @@ setup() {
 @test "xargs, from find or from a file: one result per path, in order, and the status that xargs makes of it" {
     # POSIX lets xargs exit with any status from 1 to 125 when a run failed.
     local show_status=$'\ncase $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
-    from_file=$(idiom xargs-file)$show_status
     mkdir $'dir\n' plain
     touch $'dir\n/a.conf' plain/b.conf plain/c.txt
     find "$root" -name '*.conf' >want
@@ -56,6 +55,7 @@ setup() {
     cmp want resolved
     [ ! -s errors ]
     # From a file, more paths than one command line of xargs holds.
+    from_file=$(idiom xargs-file)$show_status
     : >file
     awk -v root="$root" 'BEGIN { for (i = 0; i < 6000; i++) {
         print root "/file\n" root "/missing\n" root "/./file" >"paths.txt"
