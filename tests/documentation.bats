@@ -1,25 +1,22 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Every idiom the man page shows is run exactly as it shows it; the built
-# page, NEWS.md and the README name the version and files the build has.
+# The man page's idioms, run as it shows them; the page, NEWS.md and README name this version.
 
 load helpers
 
-man_page=$BATS_TEST_DIRNAME/../man/resolvepaths.1
 readme=$BATS_TEST_DIRNAME/../README.md
 news=$BATS_TEST_DIRNAME/../NEWS.md
 version=${VERSION:?set VERSION to the project version}
 
-# idiom NAME: the snippet the man page shows under the tag NAME, as a reader
-# sees it (mdoc writes a backslash as \e, and \& as an invisible separator).
+# idiom NAME: the man page's snippet tagged NAME, as a reader sees it (mdoc's \e is \, \& nothing).
 idiom() {
     local snippet
     snippet=$(awk -v tag="$1" '
         $0 == ".\\\" idiom: " tag { found = 1; next }
         found && /^\.Bd -literal/ { inside = 1; next }
         inside && /^\.Ed$/ { exit }
-        inside' "$man_page" | sed -e 's/\\&//g' -e 's/\\e/\\/g')
+        inside' "$BATS_TEST_DIRNAME/../man/resolvepaths.1" | sed -e 's/\\&//g' -e 's/\\e/\\/g')
     [ -n "$snippet" ] || { echo "the man page shows no idiom '$1'" >&2; return 1; }
     printf '%s\n' "$snippet"
 }
@@ -32,38 +29,33 @@ setup() {
     PATH=$BATS_TEST_TMPDIR/bin:$PATH
 }
 
-@test "capture: reaches a directory whose name ends in a line feed, and stops on ERROR" {
-    # The idiom, then where it went, line feeds and all.
+@test "capture, lines, physical ..: a name ending in a line feed, a file named ERROR, .. after a link" {
+    mkdir nl $'nl\n' real real/sub
+    touch file ERROR
+    ln -s real/sub link
+    # capture reaches the directory or stops on ERROR; then where it went, line feeds and all.
     capture=$(idiom capture)$'\nprintf "%s|" "$PWD"'
-    mkdir nl $'nl\n'
     expect 0 "$root/nl"$'\n|' "" sh -c "$capture" example $'nl\n'
     expect 0 "$root/nl|" "" sh -c "$capture" example nl
     expect 1 "" $'example: cannot resolve missing\n' sh -c "$capture" example missing
-}
-
-@test "lines: a result begins with a slash, a failure is ERROR, even beside a file named ERROR" {
-    lines=$(idiom lines)
-    touch file ERROR
+    # lines: a result begins with a slash, a failure is ERROR, even beside a file named ERROR.
     expect 0 "resolved: $root/file"$'\nnot resolved\n'"resolved: $root/ERROR"$'\n' "" \
-        sh -c "$lines" example file missing ERROR
+        sh -c "$(idiom lines)" example file missing ERROR
+    # physical-dotdot: after cd through a symbolic link, .. is the target's parent.
+    expect 0 "$root/real"$'\n' "" sh -c "$(idiom physical-dotdot)"
 }
 
 @test "xargs, from find or from a file: one result per path, in order, and the status that xargs makes of it" {
     # POSIX lets xargs exit with any status from 1 to 125 when a run failed.
     local show_status=$'\ncase $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
-    from_find=$(idiom xargs-find)$show_status
-    from_file=$(idiom xargs-file)$show_status
-    # From find, names ending in a line feed too, resolved in find's order.
     mkdir $'dir\n' plain
     touch $'dir\n/a.conf' plain/b.conf plain/c.txt
-    local path
-    while IFS= read -r -d '' path; do
-        printf '%s\n' "$root/${path#./}"
-    done < <(find . -name '*.conf' -print0) >want
-    expect 0 $'0\n' "" sh -c "$from_find"
+    find "$root" -name '*.conf' >want
+    expect 0 $'0\n' "" sh -c "$(idiom xargs-find)$show_status"
     cmp want resolved
     [ ! -s errors ]
     # From a file, more paths than one command line of xargs holds.
+    from_file=$(idiom xargs-file)$show_status
     : >file
     awk -v root="$root" 'BEGIN { for (i = 0; i < 6000; i++) {
         print root "/file\n" root "/missing\n" root "/./file" >"paths.txt"
@@ -81,27 +73,17 @@ setup() {
     fi
 }
 
-@test "physical ..: after cd through a symbolic link, .. is the target's parent" {
-    physical=$(idiom physical-dotdot)
-    mkdir -p real/sub
-    ln -s real/sub link
-    expect 0 "$root/real"$'\n' "" sh -c "$physical"
-}
-
 @test "the built man page names the version, and NEWS.md's newest entry is the version, dated as the page" {
-    local built_page=${MAN_PAGE:?set MAN_PAGE to the man page as the build writes it}
     # The page's date is NEWS.md's, the month by its name (and no month 0).
     local months=("" January February March April May June July August September October November December)
-    local year month day
     IFS=- read -r year month day < <(sed -n '/^## /{s/.*(\([0-9-]*\))$/\1/p;q;}' "$news")
     expect 0 "## $version ($year-$month-$day)"$'\n' "" sed -n '/^## /{p;q;}' "$news"
     expect 0 ".Dd ${months[10#$month]} $((10#$day)), $year"$'\n'".Os resolvepaths $version"$'\n' "" \
-        grep -E '^\.(Dd|Os) ' "$built_page"
+        grep -E '^\.(Dd|Os) ' "${MAN_PAGE:?set MAN_PAGE to the built man page}"
 }
 
 @test "the README names this version's files, the build's address, and a static release file for each Linux target" {
     local homepage=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address}
-    # Every release file it names, by name or as an example.
     expect 0 "resolvepaths-$version"$'\n'"resolvepaths_$version"$'\n' "" \
         bash -c 'grep -o "resolvepaths[-_][0-9][0-9.]*[0-9]" "$0" | sort -u' "$readme"
     expect 0 "--repo ${homepage#https://github.com/}"$'\n'"$homepage"$'\n' "" bash -c \
@@ -110,6 +92,5 @@ setup() {
     targets=$(awk '!/^#/ { print $5 }' "$BATS_TEST_DIRNAME/../cmake/linux-targets" | sort)
     [ -n "$targets" ]
     expect 0 "$targets"$'\n' "" bash -c \
-        'sed -n "s/.*resolvepaths-VERSION-\([a-z0-9_]*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p" "$0" | sort -u' \
-        "$readme"
+        'sed -n "s/.*-VERSION-\(.*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p" "$0" | sort -u' "$readme"
 }

@@ -1,24 +1,19 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The binary, read by readelf, links the C library alone and has every
-# hardening property its toolchain gives: with GNU ld or LLD on Linux, all.
+# By readelf: the binary links only the C library, and has all the hardening its toolchain gives.
 
 load helpers
 
-# READELF: GNU's or LLVM's readelf, by any name; others share the name only
-# (FreeBSD's elftoolchain words its report otherwise, OpenBSD's binutils 2.17
-# answers --dyn-syms with usage and status 0). It reads the binary itself, not
-# the emulator's script, and only ELF: other formats keep these elsewhere.
+# READELF: GNU's or LLVM's readelf, by any name; others share only the name (FreeBSD's
+# elftoolchain reports otherwise, OpenBSD's binutils 2.17 answers --dyn-syms with usage).
 setup() {
     require_binary
-    [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] ||
-        skip "the binary is not ELF, which is what these checks read"
-    local report=$BATS_TEST_TMPDIR/readelf-report
+    [ "$(od -An -c -N 4 "$binary" | tr -d ' ')" = '177ELF' ] || skip "the binary is not ELF"
     for READELF in readelf greadelf $(compgen -c llvm-readelf | sort -u); do
         installed "$READELF" && "$READELF" --version 2>&1 | grep -q -E 'GNU readelf|LLVM' &&
-            "$READELF" -W -h -l -d -S --dyn-syms "$binary" >"$report" 2>&1 &&
-            ! grep -q '[Uu]sage:' "$report" && return
+            "$READELF" -W -h -l -d -S --dyn-syms "$binary" >"$BATS_TEST_TMPDIR/report" 2>&1 &&
+            ! grep -q '[Uu]sage:' "$BATS_TEST_TMPDIR/report" && return
     done
     skip "no readelf whose report these checks read (GNU's or LLVM's) is installed"
 }
@@ -28,8 +23,7 @@ has() {
     "$READELF" -W "${@:2}" "$binary" | grep -E -q -- "$1"
 }
 
-# applied PROPERTY: true where the build applied PROPERTY; otherwise fails
-# where the build gives full hardening, and skips where the toolchain lacks it.
+# applied PROPERTY: the build applied PROPERTY; if not, fails with full hardening, else skips.
 applied() {
     [[ " ${HARDENING:-} " != *" $1 "* ]] || return 0
     [ "${FULL_HARDENING:-0}" = 1 ] || skip "this toolchain lacks $1 (configure names what it lacks)"
@@ -37,15 +31,11 @@ applied() {
     return 1
 }
 
-# recorded OPTION: the compiler's recorded command line has OPTION, for what
-# leaves no trace readelf can name (stack clash probes, control-flow markers).
+# recorded OPTION: the recorded compiler command line has OPTION, for what leaves no other trace.
 recorded() {
-    [ "${RECORDS_COMMAND_LINE:-1}" = 1 ] ||
-        skip "the compiler cannot record its command line (-frecord-gcc-switches), where $1 shows"
+    [ "${RECORDS_COMMAND_LINE:-1}" = 1 ] || skip "the compiler cannot record its command line"
     # llvm-strip drops the record; the unstripped build binary still has it.
-    if [ -n "${STRIPPED:-}" ] && ! "$READELF" -S "$binary" | grep -q -F .GCC.command.line; then
-        skip "stripped of the recorded command line"
-    fi
+    [ -z "${STRIPPED:-}" ] || has GCC.command.line -S || skip "stripped of the command line record"
     has " $1( |\$)" -p .GCC.command.line
 }
 
@@ -56,21 +46,17 @@ recorded() {
 
 @test "links nothing but the C library" {
     needed=$("$READELF" -d "$binary" | awk '/\(NEEDED\)/ { print $NF }')
-    interpreter=$("$READELF" -l "$binary" | grep -F 'program interpreter' || true)
-    echo "NEEDED: $needed; $interpreter"
+    interpreter=$("$READELF" -l "$binary" | sed -n 's/.*program interpreter: \(.*\)]/\1/p')
+    echo "NEEDED: $needed; interpreter: $interpreter"
     if [ "${STATIC:-0}" = 1 ]; then
-        # Linked statically: it needs nothing at all of the system it runs on.
         [ -z "$needed$interpreter" ]
-        return
+    else
+        # The C library, and on some targets its loader (aarch64's holds the stack guard).
+        [[ $needed =~ \[libc\.so ]]
+        for library in $needed; do
+            [[ $library =~ ^\[libc\.so(\.[0-9]+)*\]$ || $library == "[${interpreter##*/}]" ]]
+        done
     fi
-    # The C library (libc.so.6, libc.so.7 on FreeBSD...) and on some targets its
-    # loader, the interpreter (aarch64's holds the stack guard): nothing else.
-    interpreter=${interpreter##*/}
-    interpreter=${interpreter%]}
-    [[ $needed =~ \[libc\.so ]]
-    for library in $needed; do
-        [[ $library =~ ^\[libc\.so(\.[0-9]+)*\]$ || $library == "[$interpreter]" ]]
-    done
 }
 
 @test "position-independent executable" {
@@ -88,28 +74,20 @@ recorded() {
 
 @test "stack protector" {
     applied stack-protector
-    # Its failure handler, which OpenBSD names its own way.
-    local handler=' (__stack_chk_fail|__stack_smash_handler)\b'
     if [ "${STATIC:-0}" != 1 ]; then
-        has "$handler" --dyn-syms
-    elif "$READELF" -S "$binary" | grep -q -F .symtab; then
-        # Static: the C library's handler is linked in, named only in the
-        # symbol table, which packaging strips.
-        has "$handler" --syms
+        # Its failure handler, which OpenBSD names its own way.
+        has ' (__stack_chk_fail|__stack_smash_handler)\b' --dyn-syms
     else
+        # Static, it links the C library's handler whatever its own code does.
         recorded -fstack-protector-strong
     fi
 }
 
 @test "realpath into the fixed buffer is checked by the C library" {
-    [ "${C_LIBRARY:-glibc}" = glibc ] ||
-        skip "the C library ($C_LIBRARY) has no _FORTIFY_SOURCE"
-    # glibc 2.36's fortified realpath is an inline wrapper that clang does not
-    # apply; the release and package builds use g++, which does.
-    [ "${CXX_COMPILER_ID:-}" != Clang ] ||
-        skip "built by clang, which leaves glibc's realpath unfortified"
-    [ "${OPTIMISED:-1}" = 1 ] ||
-        skip "built without optimisation, where _FORTIFY_SOURCE has no effect"
+    [ "${C_LIBRARY:-glibc}" = glibc ] || skip "the C library ($C_LIBRARY) has no _FORTIFY_SOURCE"
+    # glibc's fortified realpath is an inline wrapper clang does not apply; releases use g++.
+    [ "${CXX_COMPILER_ID:-}" != Clang ] || skip "built by clang, which leaves realpath unfortified"
+    [ "${OPTIMISED:-1}" = 1 ] || skip "built unoptimised, where _FORTIFY_SOURCE does nothing"
     has ' __realpath_chk\b' --dyn-syms
 }
 

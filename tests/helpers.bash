@@ -9,14 +9,12 @@ if ((BASH_VERSINFO[0] * 100 + BASH_VERSINFO[1] < 404)); then
 fi
 
 # Run by hand, a bats file takes what CTest would pass from the test preset's build.
-test_build_environment=$BATS_TEST_DIRNAME/../build/test/tests/environment
-if [ -z "${RESOLVEPATHS:-}" ] && [ -f "$test_build_environment" ]; then
+if [ -z "${RESOLVEPATHS:-}" ] && [ -f "$BATS_TEST_DIRNAME/../build/test/tests/environment" ]; then
     # shellcheck source=/dev/null
-    source "$test_build_environment"
+    source "$BATS_TEST_DIRNAME/../build/test/tests/environment"
 fi
 
-# binary: the binary under test, absolute since tests change directory; tool:
-# what they run, a script that runs it under EMULATOR where the target has one.
+# binary: absolute, since tests change directory; tool: what they run, under EMULATOR if any.
 binary=${RESOLVEPATHS:-}
 [[ -z $binary || $binary == /* ]] || binary=$PWD/$binary
 tool=$binary
@@ -28,19 +26,15 @@ if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
 fi
 
 require_binary() {
-    [ -n "$binary" ] ||
-        skip "no binary: set RESOLVEPATHS, or build it with cmake --workflow --preset test"
-    ((${#emulator[@]} == 0)) || installed "${emulator[0]}" ||
-        skip "${emulator[0]} is not installed to run the ${ELF_MACHINE:-foreign} binary"
+    [ -n "$binary" ] || skip "no binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
+    ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "for ${ELF_MACHINE:-foreign} code"
 }
 
 # installed NAME: NAME is on PATH and can be run, not merely named by bash.
 installed() {
-    local path
-    path=$(command -v "$1") && [ -x "$path" ]
+    [ -x "$(command -v "$1")" ]
 }
 
-# require_command NAME [WHAT]: skips unless NAME is installed; WHAT is what for.
 require_command() {
     installed "$1" || skip "$1 is not installed${2:+ ($2)}"
 }
@@ -50,8 +44,7 @@ unchecked() {
     printf '# not checked: %s\n' "$1" >&3
 }
 
-# make_fixture: a fresh working directory, searchable by all (an unprivileged
-# user reaches into it); root, its physical path, is the oracle for output.
+# make_fixture: a new working directory, searchable by all; root, its physical path, is the oracle.
 make_fixture() {
     require_binary
     fixture=$(mktemp -d)
@@ -66,31 +59,24 @@ setup() {
 
 teardown() {
     [ -n "${fixture:-}" ] || return 0
-    cd "$fixture/.." || return
-    remove_tree "${fixture##*/}"
+    cd "$fixture/.." && remove_tree "${fixture##*/}"
 }
 
-# remove_tree NAME: removes the directory NAME one level at a time, opening
-# mode-000 ones, since some chmod, rm and rmdir fail on a path past PATH_MAX.
+# remove_tree NAME: level by level, opening mode-000 directories, since some rm fail past PATH_MAX.
 remove_tree() (
     shopt -s nullglob dotglob
     chmod u+rwx -- "$1" && cd -P -- "$1" || exit
-    local entry
     for entry in *; do
-        if [ -d "$entry" ] && [ ! -L "$entry" ]; then
-            remove_tree "$entry" || exit
-        fi
+        [ ! -d "$entry" ] || [ -L "$entry" ] || remove_tree "$entry" || exit
     done
     rm -f -- * && cd -P .. && rmdir -- "$1"
 )
 
-# expect STATUS STDOUT STDERR COMMAND...: runs COMMAND and fails unless its
-# exit status and the exact bytes of its stdout and stderr are as given.
+# expect STATUS STDOUT STDERR COMMAND...: COMMAND's exit status and exact output are as given.
 expect() {
     local want_status=$1 want_out=$2 want_err=$3 status=0 failed=0 stream
-    shift 3
     local out=$BATS_TEST_TMPDIR/out err=$BATS_TEST_TMPDIR/err
-    "$@" >"$out" 2>"$err" || status=$?
+    "${@:4}" >"$out" 2>"$err" || status=$?
     printf '%s' "$want_out" >"$out.want"
     printf '%s' "$want_err" >"$err.want"
     [ "$status" -eq "$want_status" ] || { echo "exit status $status, expected $want_status"; failed=1; }

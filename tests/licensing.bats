@@ -1,8 +1,7 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The project's files: those git tracks, or in an unpacked source release those
-# its MANIFEST lists; not a packager's debian/ or an in-tree build directory.
+# The project's files: git's, or a source release's MANIFEST's; not a packager's debian/ or build/.
 
 load helpers
 
@@ -10,10 +9,8 @@ source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
 
 @test "every file of the project states its copyright and licence" {
     require_command reuse
-    local files file
     if [ -e "$source_dir/.git" ]; then
         require_command git "to list the files git tracks"
-        # Git may refuse a tree another user owns.
         files=$(git -C "$source_dir" ls-files 2>git-error) ||
             skip "git cannot read the tree: $(head -n 1 git-error)"
     elif [ -f "$source_dir/MANIFEST" ]; then

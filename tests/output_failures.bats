@@ -1,8 +1,7 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# When standard output fails, really or by strace's injection, the tool exits 2
-# with one line naming the first failure's reason, having written an exact prefix of its output.
+# When stdout fails, really or injected: status 2, the first failure's reason, an output prefix.
 
 load helpers
 
@@ -18,8 +17,7 @@ setup() {
     mapfile -t many < <(yes "$root" | head -n 10000)
 }
 
-# injected FAULT NAME: with the call FAULT (CALL:when=N) failed by strace with
-# errno NAME, the tool exits 2 with NAME's line and a prefix of the whole output.
+# injected FAULT NAME: strace fails FAULT (CALL:when=N) with NAME; status 2, its line, a prefix.
 injected() {
     local fault=${1/:/:error=$2:} status=0
     strace -o /dev/null -e inject="$fault" "$tool" "${many[@]}" >out 2>err || status=$?
@@ -57,8 +55,7 @@ injected() {
 }
 
 @test "with SIGPIPE at its default, a closed pipe ends the tool silently, as for any filter" {
-    # A shell cannot restore a signal ignored when it started; a new bash
-    # shows such a signal as trapped to ''.
+    # A signal ignored at the start cannot be restored; a new bash shows one trapped to ''.
     [ -z "$(bash -c 'trap -p PIPE')" ] || skip "SIGPIPE was ignored when the tests started"
     expect $((128 + $(kill -l PIPE))) "$root"$'\n' "" \
         bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
@@ -69,23 +66,17 @@ injected() {
     ((${#emulator[@]} == 0)) || skip "strace would trace the emulator, not the tool"
     strace -o /dev/null true 2>/dev/null || skip "strace cannot trace here (no ptrace)"
     # A program of that name may trace without injecting (Cygwin's does).
-    strace -o probe -e trace=write -e inject=write:error=EIO:when=1 sh -c 'echo probe' \
-        >/dev/null 2>&1 || true
-    grep -q 'EIO.*INJECTED' probe 2>/dev/null ||
-        skip "this strace cannot inject a failed write (-e inject=write:error=EIO)"
+    strace -o probe -e inject=write:error=EIO:when=1 sh -c 'echo probe' >/dev/null 2>&1 || true
+    grep -q 'EIO.*INJECTED' probe 2>/dev/null || skip "this strace cannot inject a failed write"
     # A sanitized build's leak check needs ptrace, which strace already holds.
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
-
-    # A fault-free traced run gives the whole output and the count of each write
-    # and close, to fit whatever buffer and write or writev the C library uses.
+    # A fault-free run, traced: the whole output, and each write and the close the C library makes.
     strace -o trace -e trace=write,writev,close "$tool" "${many[@]}" >whole
-    mapfile -t writes < <(awk -F'(' '
-        $1 == "write" || $1 == "writev" { n[$1]++ }
+    mapfile -t writes < <(awk -F'(' '/^writev?\(/ { n[$1]++ }
         /^writev?\(1,/ { print $1 ":when=" n[$1] }' trace)
     close=$(awk '/^close\(/ { n++ } /^close\(1\)/ { print n }' trace)
     [ -n "$close" ] || { echo "the fault-free run never closes stdout"; false; }
     [ "${#writes[@]}" -ge 3 ] || { echo "only ${#writes[@]} writes: too few words"; false; }
-
     local name at wrong=0
     injected "close:when=$close" EIO || wrong=1
     for name in EIO ENOSPC EDQUOT EFBIG EAGAIN; do

@@ -1,8 +1,7 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The source release holds exactly the committed files, and a tree unpacked
-# from it, with no git, builds and packages reproducibly, as recipes build it.
+# The source release: the committed files, reproducible packages built without git, and the recipes.
 
 load helpers
 
@@ -11,7 +10,6 @@ source_dir=${SOURCE_DIR:?set SOURCE_DIR to the source tree}
 
 setup() {
     make_fixture
-    # Git may refuse a tree that another user owns; then there is no release.
     git -C "$source_dir" rev-parse --verify -q HEAD >/dev/null 2>git-error ||
         skip "git cannot read the tree: $(head -n 1 git-error)"
 }
@@ -31,26 +29,23 @@ setup() {
 package_from_release() {
     mkdir -p "$1/source"
     tar -xzf "$source_release" -C "$1/source" --strip-components=1
-    # Debug information names the directories; a distribution maps them away,
-    # as dpkg-buildflags does, before it can expect identical packages.
+    # Debug information names the directories, which a distribution maps away (dpkg-buildflags).
     CXXFLAGS="${CXXFLAGS:-} -ffile-prefix-map=$root/$1=." \
         cmake -S "$1/source" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$1/build" >/dev/null
-    (cd "$1/build" && cpack -B packages >/dev/null)
+    cmake --build "$1/build" --target package >/dev/null
 }
 
 @test "unpacked twice without git, it builds identical packages, dated by the recorded commit" {
-    # Two paths of different lengths, built one after the other: neither the
-    # place nor the time may reach the packages.
+    # Two paths of different lengths, one build after the other: neither place nor time may show.
     unset SOURCE_DATE_EPOCH
     package_from_release one
     package_from_release another/tree
     [ ! -e one/source/.git ]
     shopt -s nullglob
-    local packages=(one/build/packages/*.tar.gz one/build/packages/*.deb) package
+    local packages=(one/build/*.tar.gz one/build/*.deb) package
     ((${#packages[@]} > 0)) || { echo "no package was built"; false; }
     for package in "${packages[@]}"; do
-        cmp "$package" "another/tree/build/packages/${package##*/}"
+        cmp "$package" "another/tree/build/${package##*/}"
     done
     # The changelog is dated by the commit time the release records, as dpkg reads it.
     if installed dpkg-parsechangelog; then
@@ -63,35 +58,37 @@ package_from_release() {
 
 @test "the packaging recipes, filled in for the source release, name its version, address and SHA-256, the formula's dependencies in brew's order" {
     local version=${VERSION:?set VERSION to the project version}
-    local url=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address} sum
-    sum=$(cmake -E sha256sum "$source_release")
-    sum=${sum%% *}
+    local url=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address} sum template
+    read -r sum _ < <(cmake -E sha256sum "$source_release")
+    # Filled in from templates that bracket each placeholder, so that every value shows.
+    mkdir -p marked/packaging
+    cp -R "$source_dir/CMakeLists.txt" "$source_dir/cmake" marked/
+    for template in "$source_dir"/packaging/*.in; do
+        sed 's/@[A-Za-z0-9_]*@/[&]/g' "$template" >"marked/packaging/${template##*/}"
+    done
     cmake -D SOURCE_RELEASE="$source_release" -D OUTPUT="$root/recipes" \
-        -P "$source_dir/cmake/Recipes.cmake" >/dev/null
+        -P marked/cmake/Recipes.cmake >/dev/null
     local want=(
-        "  sha256 \"$sum\""
-        "  url \"$url/releases/download/v$version/resolvepaths-$version.tar.gz\""
-        "HOMEPAGE=\"$url\""
-        "URL:            $url"
-        "VERSION=$version"
-        "Version:        $version"
-        "pkgver=$version"
-        "sha256sums=('$sum')"
-        "url='$url'"
+        "  sha256 \"[$sum]\""
+        "  url \"[$url]/releases/download/v[$version]/resolvepaths-[$version].tar.gz\""
+        "HOMEPAGE=\"[$url]\""
+        "URL:            [$url]"
+        "VERSION=[$version]"
+        "Version:        [$version]"
+        "pkgver=[$version]"
+        "sha256sums=('[$sum]')"
+        "url='[$url]'"
     )
     expect 0 "$(printf '%s\n' "${want[@]}" | LC_ALL=C sort)"$'\n' "" bash -c \
         'grep -h -E "^(  sha256 |  url |HOMEPAGE=|URL:|VERSION=|Version:|pkgver=|sha256sums=|url=)" "$@" |
             LC_ALL=C sort' recipes recipes/*
-    # The formula's dependencies in the order of brew audit's DependencyOrder
-    # cop: those for the build, for the test, then the rest, each by name.
-    local order
+    # The formula's dependencies in brew audit's order: for the build, the test, the rest, by name.
     order=$(awk 'sub(/^ *depends_on "/, "") {
         name = tolower($0); sub(/".*/, "", name)
         print (/:build/ ? 1 : /:test/ ? 2 : /:recommended/ ? 4 : /:optional/ ? 5 : 3), name
     }' recipes/resolvepaths.rb)
     [ -n "$order" ]
     LC_ALL=C sort -c <<<"$order"
-    # Nothing is left to fill in.
-    expect 1 "" "" grep -l '@[A-Z_]*@' recipes/PKGBUILD recipes/resolvepaths.spec \
-        recipes/resolvepaths.rb recipes/resolvepaths.cygport
+    # Neither an empty value nor a placeholder is left.
+    expect 1 "" "" grep -l -E '[[][]]|@[A-Z_]*@' recipes/*
 }
