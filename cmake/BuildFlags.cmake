@@ -29,9 +29,8 @@ endforeach()
 string(JOIN "," optimised_configs ${optimised_configs})
 string(JOIN "," fortified_configs ${fortified_configs})
 
-# use_option(COMPILE|LINK OPTION RESULT): adds OPTION where the check cached in
-# RESULT finds the toolchain takes it; with -Werror, as clang only warns of an
-# option its target lacks.
+# use_option(COMPILE|LINK OPTION RESULT): adds OPTION where the toolchain takes
+# it, as cached in RESULT; with -Werror, as clang only warns of one it lacks.
 function(use_option kind option result)
     if(kind STREQUAL "COMPILE")
         set(CMAKE_REQUIRED_FLAGS -Werror)

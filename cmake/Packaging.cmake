@@ -3,9 +3,8 @@
 # The notes an install holds besides the page, the binary packages (a
 # .tar.gz, and a .deb where dpkg's tools are) and the source release (dist).
 
-# The time every date in the packages takes, so that two builds of one
-# commit give the same bytes: SOURCE_DATE_EPOCH where the caller sets it,
-# else the last commit's, from git or from a source release's MANIFEST.
+# Every date in the packages, so that two builds of one commit give the same
+# bytes: SOURCE_DATE_EPOCH, else the last commit's, from git or the MANIFEST.
 find_package(Git QUIET)
 set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
 if(source_date_epoch STREQUAL "" AND GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
@@ -20,9 +19,8 @@ if(NOT source_date_epoch MATCHES "^[0-9]+$")
     set(source_date_epoch "")
 endif()
 
-# The changelog and the copyright in Debian's formats: the items under NEWS.md's
-# first heading (this version's, as CMakeLists.txt checks), and LICENSE; other
-# distributions (Fedora, Arch) turn them off and install the notes their way.
+# The changelog (NEWS.md's newest entry) and the copyright (LICENSE) in Debian's
+# formats; other distributions turn them off and install the notes their way.
 option(RESOLVEPATHS_INSTALL_DEBIAN_NOTES
     "Install the changelog and copyright in Debian's formats" ON)
 file(STRINGS ${PROJECT_SOURCE_DIR}/NEWS.md news REGEX "^(## |- |  )")
@@ -86,9 +84,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-# A .deb only for the build machine's own C library, with the notes in
-# Debian's formats, where dpkg-shlibdeps (which needs file) computes its
-# dependencies; without dpkg the package would name no architecture.
+# A .deb only for this machine's C library, where dpkg-shlibdeps (which needs
+# file) computes its dependencies; without dpkg it would name no architecture.
 set(package_generators TGZ)
 find_program(DPKG_DEB dpkg-deb)
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -100,9 +97,8 @@ elseif(NOT CMAKE_CROSSCOMPILING)
     message(STATUS "Packages: .tar.gz only; a .deb needs dpkg-deb, dpkg-shlibdeps, file "
         "and the notes in Debian's formats")
 endif()
-# Read by cpack for each generator: the date chosen above, unless the caller
-# sets one; for the .tar.gz, an entry for its top directory (CPack's own has
-# none), and in it the licence and notes, where a user who unpacks it looks.
+# Read by cpack for each generator: the date above, unless the caller sets one;
+# for the .tar.gz, a top directory with its own entry, holding the notes.
 file(CONFIGURE OUTPUT package_config.cmake CONTENT [[
 if(NOT "@source_date_epoch@" STREQUAL "" AND NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} @source_date_epoch@)
