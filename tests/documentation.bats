@@ -54,12 +54,12 @@ setup() {
     expect 0 $'0\n' "" sh -c "$(idiom xargs-find)$show_status"
     cmp want resolved
     [ ! -s errors ]
-    # From a file, more paths than one command line of xargs holds.
+    # From a file, more paths than one command line of xargs holds, split only at line ends.
     from_file=$(idiom xargs-file)$show_status
-    : >file
+    : >"a file"
     awk -v root="$root" 'BEGIN { for (i = 0; i < 6000; i++) {
-        print root "/file\n" root "/missing\n" root "/./file" >"paths.txt"
-        print root "/file\nERROR\n" root "/file" >"want" } }'
+        print root "/a file\n" root "/missing\n" root "/./a file" >"paths.txt"
+        print root "/a file\nERROR\n" root "/a file" >"want" } }'
     expect 0 $'1-125\n' "" sh -c "$from_file"
     cmp want resolved
     [ ! -s errors ]
