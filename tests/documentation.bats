@@ -41,6 +41,10 @@ setup() {
     # lines: a result begins with a slash, a failure is ERROR, even beside a file named ERROR.
     expect 0 "resolved: $root/file"$'\nnot resolved\n'"resolved: $root/ERROR"$'\n' "" \
         sh -c "$(idiom lines)" example file missing ERROR
+    # A name from someone else forges a line there; the capture idiom still reaches it.
+    mkdir -p $'evil\n/etc'
+    expect 0 "resolved: $root/evil"$'\nresolved: /etc\n' "" sh -c "$(idiom lines)" example $'evil\n/etc'
+    expect 0 "$root/evil"$'\n/etc|' "" sh -c "$capture" example $'evil\n/etc'
     # physical-dotdot: after cd through a symbolic link, .. is the target's parent.
     expect 0 "$root/real"$'\n' "" sh -c "$(idiom physical-dotdot)"
 }
@@ -74,10 +78,12 @@ setup() {
 }
 
 @test "the built man page names the version, and NEWS.md's newest entry is the version, dated as the page" {
+    # The newest entry: the first, or the second below the changes to come, "## Unreleased".
+    newest=$(awk '/^## / && !(!seen++ && $0 == "## Unreleased") { print; exit }' "$news")
     # The page's date is NEWS.md's, the month by its name (and no month 0).
     local months=("" January February March April May June July August September October November December)
-    IFS=- read -r year month day < <(sed -n '/^## /{s/.*(\([0-9-]*\))$/\1/p;q;}' "$news")
-    expect 0 "## $version ($year-$month-$day)"$'\n' "" sed -n '/^## /{p;q;}' "$news"
+    IFS=- read -r year month day < <(sed 's/.*(\([0-9-]*\))$/\1/' <<<"$newest")
+    [ "$newest" = "## $version ($year-$month-$day)" ] || { echo "NEWS.md's newest entry: $newest"; false; }
     expect 0 ".Dd ${months[10#$month]} $((10#$day)), $year"$'\n'".Os resolvepaths $version"$'\n' "" \
         grep -E '^\.(Dd|Os) ' "${MAN_PAGE:?set MAN_PAGE to the built man page}"
 }

@@ -11,6 +11,9 @@ while IFS=$'\t' read -r name text; do
     failure[$name]="resolvepaths: stdout: $text"$'\n'
 done < <("${emulator[@]}" "${ERRNO_TEXT:?set ERRNO_TEXT to the errno_text program}")
 
+# with: exec_with, which leaves the tool a signal's action or mask, or O_NONBLOCK, as a caller may.
+with=("${emulator[@]}" "${EXEC_WITH:?set EXEC_WITH to the exec_with program}")
+
 # many: 10,000 words, more output than a pipe or an output buffer holds.
 setup() {
     make_fixture
@@ -42,23 +45,38 @@ injected() {
     expect 2 "" "${failure[EBADF]}" bash -c 'exec "$0" / >&-' "$tool"
     # With no word there is nothing to write, so a closed stdout is fine.
     expect 0 "" "" bash -c 'exec "$0" >&-' "$tool"
-    # More than a pipe holds, so the reader is gone before the writer ends.
-    expect 2 "" "${failure[EPIPE]}" \
-        bash -c 'trap "" PIPE; "$0" "$@" | true; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
-    # Past the file-size limit, with SIGXFSZ ignored so that write fails.
-    if (ulimit -f 1) 2>/dev/null; then
-        expect 2 "" "${failure[EFBIG]}" \
-            bash -c 'trap "" XFSZ; ulimit -f 1 && exec "$0" "$@" >big' "$tool" "${many[@]}"
-    else
-        unchecked "a file-size limit: ulimit -f 1 cannot be set here"
-    fi
 }
 
-@test "with SIGPIPE at its default, a closed pipe ends the tool silently, as for any filter" {
-    # A signal ignored at the start cannot be restored; a new bash shows one trapped to ''.
-    [ -z "$(bash -c 'trap -p PIPE')" ] || skip "SIGPIPE was ignored when the tests started"
+@test "past the file-size limit: SIGXFSZ at its default ends the tool after a whole line or more; ignored, it is reported" {
+    (ulimit -f 8) 2>/dev/null || skip "a file-size limit cannot be set here (ulimit -f)"
+    "$tool" "${many[@]}" >whole
+    expect $((128 + $(kill -l XFSZ))) "" "" \
+        bash -c 'ulimit -f 8 && exec "$@" >big' - "${with[@]}" SIGXFSZ=default "$tool" "${many[@]}"
+    # Cut short, but a prefix of the whole output that holds the first line whole.
+    size=$(wc -c <big)
+    [ "$size" -gt "${#root}" ] || { echo "only $size bytes written before SIGXFSZ"; false; }
+    cmp -n "$size" big whole
+    expect 2 "" "${failure[EFBIG]}" \
+        bash -c 'ulimit -f 8 && exec "$@" >big' - "${with[@]}" SIGXFSZ=ignored "$tool" "${many[@]}"
+}
+
+@test "a reader that has gone: SIGPIPE at its default ends the tool silently; ignored or blocked, it is reported" {
     expect $((128 + $(kill -l PIPE))) "$root"$'\n' "" \
-        bash -c '"$0" "$@" | head -n 1; exit "${PIPESTATUS[0]}"' "$tool" "${many[@]}"
+        bash -c '"$@" | head -n 1; exit "${PIPESTATUS[0]}"' - "${with[@]}" SIGPIPE=default "$tool" "${many[@]}"
+    # More than a pipe holds, so the reader is gone before the writer ends.
+    local state
+    for state in ignored blocked; do
+        expect 2 "" "${failure[EPIPE]}" bash -c '"$@" | true; exit "${PIPESTATUS[0]}"' \
+            - "${with[@]}" "SIGPIPE=$state" "$tool" "${many[@]}"
+    done
+}
+
+@test "a standard output left non-blocking fails with EAGAIN once the pipe is full, reported like any write" {
+    # The reader drains once the tool has ended, so the pipe fills; or after 5 s, so that a
+    # tool which blocks, as it should not, is not waited for forever.
+    expect 2 "" "${failure[EAGAIN]}" bash -c '{ "$@"; echo "$?" >status; } |
+        { for _ in 1 2 3 4 5; do [ -e status ] || sleep 1; done; cat >/dev/null; }; exit "$(cat status)"' \
+        - "${with[@]}" stdout=nonblocking "$tool" "${many[@]}"
 }
 
 @test "an injected failure of the first, a middle or the last write, or of the close" {

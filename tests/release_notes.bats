@@ -21,6 +21,12 @@ refused() {
 @test "a tag that names the version gives the newest entry's notes, exactly; any that differs stops it, saying which" {
     project 2.10.3 $'# news\n\n## 2.10.3 (2027-01-02)\n\n\n- One,\n  with a 100% sign and a \\ kept.\n\n- Two.\n\n\n## 2.10.2 (2027-01-01)\n\n- Old.\n'
     expect 0 $'- One,\n  with a 100% sign and a \\ kept.\n\n- Two.\n' "" "$release_notes" v2.10.3 "$root"
+    # The changes to come, above the newest entry, are not its notes, and do not hide it.
+    project 2.10.3 $'## Unreleased\n\n- Later.\n\n## 2.10.3 (2027-01-02)\n\n- One.\n\n## Unreleased\n'
+    expect 0 $'- One.\n' "" "$release_notes" v2.10.3 "$root"
+    refused v2.10.4 "the tag is v2.10.4, but the project's version (CMakeLists.txt) is 2.10.3"
+    project 2.10.4 $'## Unreleased\n\n- Later.\n\n## 2.10.3 (2027-01-02)\n'
+    refused v2.10.4 "NEWS.md's newest entry is 2.10.3, but the project's version is 2.10.4"
     # The newest entry may also be the only one.
     project 2.10.3 $'## 2.10.3 (2027-01-02)\n\n- Only.\n'
     expect 0 $'- Only.\n' "" "$release_notes" v2.10.3 "$root"

@@ -83,13 +83,29 @@ expect_table() {
     expect_table 0 "$tool"
 }
 
-@test "a directory whose real path is longer than PATH_MAX is ERROR, and the run goes on" {
+@test "a result must be shorter than PATH_MAX (4096) bytes, whatever the word's length, and the run goes on" {
     : >file
+    # deep: a directory 4095 - 1 - N bytes long, N from 1 to 201, built by relative steps of 201.
     printf -v segment '%0200d' 0
-    for _ in {1..25}; do
-        mkdir "$segment"
-        cd "$segment"
+    while ((${#PWD} + 201 + 2 <= 4095)); do
+        mkdir "$segment" && cd "$segment"
     done
+    deep=$PWD
+    printf -v name95 '%0*d' $((4095 - ${#deep} - 1)) 0
+    mkdir "$name95" "${name95}0" "${name95}0/past"
+    # Short words, through a link to deep, for results of 4095 and 4096 bytes.
+    ln -s "$deep" "$root/deep"
+    case_ "$root/deep/$name95" "$deep/$name95"
+    case_ "$root/deep/${name95}0" ERROR
+    case_ "$root/file" "$root/file"
+    # Relative words, from a working directory of 4095 bytes.
+    cd "$name95"
+    case_by_library . "$deep/$name95" ERROR
+    case_ "../${name95}0" ERROR
+    case_ "../${name95}0/past/.." ERROR
+    expect_table 1 "$tool"
+    # Past PATH_MAX the working directory itself has no path that fits.
+    cd "../${name95}0/past"
     expect 1 $'ERROR\n'"$root/file"$'\n' "" "$tool" . "$root/file"
 }
 
