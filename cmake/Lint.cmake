@@ -1,15 +1,22 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # The lint preset's checks beyond clang-tidy's and cppcheck's: the shell scripts,
-# sourced files followed, and the workflows, which run nowhere before a push.
+# sourced files followed; the workflows, which run nowhere before a push; and
+# every file's licence, as reuse reads it from git's files.
 find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
     add_custom_target(shellcheck
-        COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes .ci/workflow-pins bench/run
-            tests/helpers.bash tests/foreign-compiler tests/stand-in
+        COMMAND ${SHELLCHECK} -x .ci/run .ci/debian-chroot .ci/install .ci/release .ci/release-notes
+            .ci/publish .ci/workflow-pins bench/run tests/helpers.bash
         WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
 else()
     message(STATUS "Lint: shellcheck left out, since it is not found")
+endif()
+find_program(REUSE reuse)
+if(REUSE)
+    add_custom_target(licensing COMMAND ${REUSE} --root ${PROJECT_SOURCE_DIR} lint VERBATIM)
+else()
+    message(STATUS "Lint: the licence check left out, since reuse is not found")
 endif()
 file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
 add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)

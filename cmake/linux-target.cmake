@@ -26,7 +26,7 @@ if(row LESS 0)
     message(FATAL_ERROR "RESOLVEPATHS_TARGET is '${RESOLVEPATHS_TARGET}'; it must be one of ${names}")
 endif()
 list(GET rows ${row} row)
-string(REGEX MATCH "^[^ ]+ +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +(.*)$" _ "${row}")
+string(REGEX MATCH "^[^ ]+ +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+)$" _ "${row}")
 set(gnu_triplet ${CMAKE_MATCH_1})
 set(debian_arch ${CMAKE_MATCH_2})
 set(musl_lib /usr/lib/${CMAKE_MATCH_3})
@@ -35,7 +35,6 @@ set(qemu_cpu ${CMAKE_MATCH_5})
 set(musl_debian ${CMAKE_MATCH_6})
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RESOLVEPATHS_TARGET})
-set(RESOLVEPATHS_ELF_MACHINE "${CMAKE_MATCH_7}" CACHE STRING "The machine in the binary's ELF header")
 
 # require(PACKAGES FILE...): stops, naming the Debian PACKAGES to install,
 # unless every FILE is there.
@@ -72,7 +71,7 @@ if(NOT RESOLVEPATHS_STATIC)
             "(${host_target}), which the test preset builds for; choose another")
     endif()
     set(CMAKE_FIND_ROOT_PATH /usr/${gnu_triplet})
-    # Test tools (bats, readelf, strace) are the host's; headers and
+    # Test tools (bats, strace) are the host's; headers and
     # libraries are the target's.
     set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
     set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
@@ -95,7 +94,6 @@ require("${packages}" ${musl_lib}/rcrt1.o ${musl_lib}/musl-gcc.specs)
 # CMake finds binutils by the C++ compiler's name, which this gcc is not.
 string(REGEX REPLACE "gcc$" "" binutils_prefix "${compiler}")
 set(CMAKE_STRIP ${binutils_prefix}strip CACHE FILEPATH "The target's strip" FORCE)
-set(CMAKE_OBJCOPY ${binutils_prefix}objcopy CACHE FILEPATH "The target's objcopy" FORCE)
 set(driver_rules ${CMAKE_BINARY_DIR}/musl-static-pie-${RESOLVEPATHS_TARGET}.gcc)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/musl-static-pie-gcc.in ${driver_rules} @ONLY)
 set(CMAKE_CXX_FLAGS_INIT "-specs=${driver_rules}")

@@ -1,13 +1,11 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The man page's idioms, run as it shows them; the page, NEWS.md and README name this version.
+# The man page's idioms, run as it shows them, and the README's release files.
 
 load helpers
 
 readme=$BATS_TEST_DIRNAME/../README.md
-news=$BATS_TEST_DIRNAME/../NEWS.md
-version=${VERSION:?set VERSION to the project version}
 
 # idiom NAME: the man page's snippet tagged NAME, as a reader sees it (mdoc's \e is \, \& nothing).
 idiom() {
@@ -77,26 +75,9 @@ setup() {
     fi
 }
 
-@test "the built man page names the version, and NEWS.md's newest entry is the version, dated as the page" {
-    # The newest entry: the first, or the second below the changes to come, "## Unreleased".
-    newest=$(awk '/^## / && !(!seen++ && $0 == "## Unreleased") { print; exit }' "$news")
-    # The page's date is NEWS.md's, the month by its name (and no month 0).
-    local months=("" January February March April May June July August September October November December)
-    IFS=- read -r year month day < <(sed 's/.*(\([0-9-]*\))$/\1/' <<<"$newest")
-    [ "$newest" = "## $version ($year-$month-$day)" ] || { echo "NEWS.md's newest entry: $newest"; false; }
-    expect 0 ".Dd ${months[10#$month]} $((10#$day)), $year"$'\n'".Os resolvepaths $version"$'\n' "" \
-        grep -E '^\.(Dd|Os) ' "${MAN_PAGE:?set MAN_PAGE to the built man page}"
-}
-
-@test "the README names this version's files, the build's address, and a static release file for each Linux target" {
-    local homepage=${HOMEPAGE_URL:?set HOMEPAGE_URL to the project address}
-    expect 0 "resolvepaths-$version"$'\n'"resolvepaths_$version"$'\n' "" \
-        bash -c 'grep -o "resolvepaths[-_][0-9][0-9.]*[0-9]" "$0" | sort -u' "$readme"
-    expect 0 "--repo ${homepage#https://github.com/}"$'\n'"$homepage"$'\n' "" bash -c \
-        'grep -o -e "https://github.com/[^/ )]*/[^/ )]*" -e "--repo [^ ]*" "$0" | LC_ALL=C sort -u' \
-        "$readme"
+@test "the README names a static release file for each Linux target" {
     targets=$(awk '!/^#/ { print $5 }' "$BATS_TEST_DIRNAME/../cmake/linux-targets" | sort)
     [ -n "$targets" ]
     expect 0 "$targets"$'\n' "" bash -c \
-        'sed -n "s/.*-VERSION-\(.*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p" "$0" | sort -u' "$readme"
+        'sed -n "s/.*resolvepaths-VERSION-\(.*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p" "$0" | sort -u' "$readme"
 }

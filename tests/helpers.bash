@@ -2,32 +2,25 @@
 # SPDX-License-Identifier: ISC
 # shellcheck shell=bash disable=SC2034 # what it sets is for the bats files
 # Shared by the bats files: the binary under test, fixtures, exact comparisons.
-
-if ((BASH_VERSINFO[0] * 100 + BASH_VERSINFO[1] < 404)); then
-    echo "the tests need bash 4.4 or later first on PATH; this is bash $BASH_VERSION" >&2
-    exit 1
-fi
-
-# Run by hand, a bats file takes what CTest would pass from the test preset's build.
-if [ -z "${RESOLVEPATHS:-}" ] && [ -f "$BATS_TEST_DIRNAME/../build/test/tests/environment" ]; then
-    # shellcheck source=/dev/null
-    source "$BATS_TEST_DIRNAME/../build/test/tests/environment"
-fi
+# They are told RESOLVEPATHS (by hand, the test preset's build is the default),
+# EMULATOR where the binary needs one, and C_LIBRARY.
 
 # binary: absolute, since tests change directory; tool: what they run, under EMULATOR if any.
-binary=${RESOLVEPATHS:-}
-[[ -z $binary || $binary == /* ]] || binary=$PWD/$binary
+binary=${RESOLVEPATHS:-$BATS_TEST_DIRNAME/../build/test/resolvepaths}
+[[ $binary == /* ]] || binary=$PWD/$binary
 tool=$binary
 read -r -a emulator <<<"${EMULATOR:-}"
-if [ -n "$binary" ] && ((${#emulator[@]} > 0)); then
+if ((${#emulator[@]} > 0)); then
     tool=$BATS_RUN_TMPDIR/resolvepaths
     printf '#!/usr/bin/env bash\nexec %s %q "$@"\n' "${emulator[*]@Q}" "$binary" >"$tool"
     chmod 755 "$tool"
 fi
+# The helper programs, built for the same target, stand beside the binary.
+errno_text=${binary%/*}/errno_text exec_with=${binary%/*}/exec_with
 
 require_binary() {
-    [ -n "$binary" ] || skip "no binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
-    ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "for ${ELF_MACHINE:-foreign} code"
+    [ -x "$binary" ] || skip "no binary at $binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
+    ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "to run the target's code"
 }
 
 # installed NAME: NAME is on PATH and can be run, not merely named by bash.
@@ -44,6 +37,16 @@ unchecked() {
     printf '# not checked: %s\n' "$1" >&3
 }
 
+# load_failures: failure[NAME] is the stderr line for errno NAME, as the C library under test words it.
+load_failures() {
+    declare -gA failure
+    local name text
+    while IFS=$'\t' read -r name text; do
+        failure[$name]="resolvepaths: stdout: $text"$'\n'
+    done < <("${emulator[@]}" "$errno_text")
+    [ -n "${failure[EPIPE]:-}" ] || { echo "$errno_text gave no errno texts"; return 1; }
+}
+
 # make_fixture: a new working directory, searchable by all; root, its physical path, is the oracle.
 make_fixture() {
     require_binary
@@ -57,12 +60,12 @@ setup() {
     make_fixture
 }
 
+# rm -rf first; level by level where it fails, opening mode-000 directories (some rm fail past PATH_MAX).
 teardown() {
     [ -n "${fixture:-}" ] || return 0
-    cd "$fixture/.." && remove_tree "${fixture##*/}"
+    cd "$fixture/.." && { rm -rf "$fixture" 2>/dev/null || remove_tree "${fixture##*/}"; }
 }
 
-# remove_tree NAME: level by level, opening mode-000 directories, since some rm fail past PATH_MAX.
 remove_tree() (
     shopt -s nullglob dotglob
     chmod u+rwx -- "$1" && cd -P -- "$1" || exit
