@@ -27,18 +27,12 @@ function(use_options result compile link)
     endif()
 endfunction()
 
-# The binary links the C library alone where the driver can leave the C++
-# library out (clang, gcc 13) or the linker drops what is not used.
-use_options(LINKS_WITHOUT_CXX_LIBRARY "" -nostdlib++)
-if(NOT LINKS_WITHOUT_CXX_LIBRARY)
-    use_options(LINKS_AS_NEEDED "" LINKER:--as-needed)
-endif()
-
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 check_pie_supported()
 if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED)
     message(STATUS "Hardening: this toolchain lacks pie (-pie)")
 endif()
+# The sanitizers' runtime needs the C++ library, so it is linked in.
 option(RESOLVEPATHS_SANITIZE "Build with ASan and UBSan instead of the hardening flags" OFF)
 if(RESOLVEPATHS_SANITIZE)
     use_options(SANITIZERS "-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer"
@@ -48,6 +42,14 @@ if(RESOLVEPATHS_SANITIZE)
             "built with -fsanitize=address,undefined; build without it (the test preset) instead")
     endif()
     return()
+endif()
+
+
+# The binary links the C library alone where the driver can leave the C++
+# library out (clang, gcc 13) or the linker drops what is not used.
+use_options(LINKS_WITHOUT_CXX_LIBRARY "" -nostdlib++)
+if(NOT LINKS_WITHOUT_CXX_LIBRARY)
+    use_options(LINKS_AS_NEEDED "" LINKER:--as-needed)
 endif()
 
 # The hardening, with the compiler's command line kept in the binary, which
