@@ -44,7 +44,6 @@ if(RESOLVEPATHS_SANITIZE)
     return()
 endif()
 
-
 # The binary links the C library alone where the driver can leave the C++
 # library out (clang, gcc 13) or the linker drops what is not used.
 use_options(LINKS_WITHOUT_CXX_LIBRARY "" -nostdlib++)
