@@ -73,17 +73,14 @@ if(NOT HARDENING)
     endforeach()
 endif()
 
-# Where optimised (the last -O in the flags decides, the user's included),
-# and where the flags leave _FORTIFY_SOURCE alone, the C library may check
-# realpath into the fixed buffer.
-foreach(config IN LISTS CMAKE_CONFIGURATION_TYPES CMAKE_BUILD_TYPE)
-    string(TOUPPER "${config}" config_upper)
-    set(config_flags " ${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config_upper}}")
-    if(config_flags MATCHES ".* -O([^ ]*)" AND NOT CMAKE_MATCH_1 STREQUAL "0"
-            AND NOT config_flags MATCHES "_FORTIFY_SOURCE")
-        list(APPEND fortified_configs ${config})
+# Optimised builds (glibc warns of _FORTIFY_SOURCE without optimisation) let
+# the C library check realpath into the fixed buffer, unless the flags set it.
+foreach(config IN ITEMS Release RelWithDebInfo MinSizeRel)
+    string(TOUPPER ${config} upper)
+    if(NOT "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${upper}}" MATCHES "_FORTIFY_SOURCE")
+        list(APPEND fortified ${config})
     endif()
 endforeach()
-string(JOIN "," fortified_configs ${fortified_configs})
+string(JOIN "," fortified ${fortified})
 target_compile_options(resolvepaths_build_flags INTERFACE
-    $<$<CONFIG:${fortified_configs}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3>)
+    $<$<CONFIG:${fortified}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3>)

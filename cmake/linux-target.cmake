@@ -12,9 +12,8 @@ elseif(host_target MATCHES "^i[3-6]86$")
     set(host_target i686)
 endif()
 if(NOT RESOLVEPATHS_TARGET)
-    set(RESOLVEPATHS_TARGET ${host_target})
+    set(RESOLVEPATHS_TARGET ${host_target} CACHE STRING "The Linux target to build for" FORCE)
 endif()
-set(RESOLVEPATHS_TARGET ${RESOLVEPATHS_TARGET} CACHE STRING "The Linux target to build for")
 option(RESOLVEPATHS_STATIC "Link statically, with musl" OFF)
 # The checks' test projects read this file too, and must build for the same.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES RESOLVEPATHS_TARGET RESOLVEPATHS_STATIC)
@@ -26,43 +25,34 @@ if(row LESS 0)
     message(FATAL_ERROR "RESOLVEPATHS_TARGET is '${RESOLVEPATHS_TARGET}'; it must be one of ${names}")
 endif()
 list(GET rows ${row} row)
-string(REGEX MATCH "^[^ ]+ +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+) +([^ ]+)$" _ "${row}")
-set(gnu_triplet ${CMAKE_MATCH_1})
-set(debian_arch ${CMAKE_MATCH_2})
-set(musl_lib /usr/lib/${CMAKE_MATCH_3})
-set(release_triplet ${CMAKE_MATCH_4})
-set(qemu_cpu ${CMAKE_MATCH_5})
-set(musl_debian ${CMAKE_MATCH_6})
+string(REGEX REPLACE " +" ";" row "${row}")
+list(POP_FRONT row _ gnu_triplet debian_arch musl_triplet release_triplet qemu_cpu)
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RESOLVEPATHS_TARGET})
 
-# require(PACKAGES FILE...): stops, naming the Debian PACKAGES to install,
-# unless every FILE is there.
-function(require packages)
-    foreach(file IN LISTS ARGN)
-        if(NOT EXISTS "${file}")
-            message(FATAL_ERROR "The ${RESOLVEPATHS_TARGET} build needs ${file}, which is missing; on "
-                "Debian, with the architecture ${debian_arch} (dpkg --add-architecture): apt-get install ${packages}")
-        endif()
-    endforeach()
-endfunction()
-# The target's gcc driver, gcc or g++, which must be able to compile C++.
+# The target's gcc driver (gcc or g++) and the C++ compiler proper, cc1plus,
+# which comes in another package; static, musl's start files and driver rules.
+set(musl_lib /usr/lib/${musl_triplet})
 if(RESOLVEPATHS_STATIC)
     set(driver gcc)
     set(packages "g++-${gnu_triplet} musl-dev:${debian_arch}")
+    set(needed ${musl_lib}/rcrt1.o ${musl_lib}/musl-gcc.specs)
 else()
     set(driver g++)
     set(packages "g++-${gnu_triplet} qemu-user")
 endif()
 find_program(compiler ${gnu_triplet}-${driver} NO_CACHE)
-set(cc1plus "the C++ compiler proper, cc1plus")
-if(NOT compiler)
-    set(compiler "${gnu_triplet}-${driver} on PATH")
-else()
+if(compiler)
     execute_process(COMMAND ${compiler} -print-prog-name=cc1plus
         OUTPUT_VARIABLE cc1plus OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
-require("${packages}" "${compiler}" "${cc1plus}")
+foreach(file IN ITEMS "${compiler}" "${cc1plus}" ${needed})
+    if(NOT EXISTS "${file}")
+        message(FATAL_ERROR "The ${RESOLVEPATHS_TARGET} build needs ${gnu_triplet}-${driver}, cc1plus "
+            "and ${needed}; on Debian, with the architecture ${debian_arch} "
+            "(dpkg --add-architecture): apt-get install ${packages}")
+    endif()
+endforeach()
 set(CMAKE_CXX_COMPILER ${compiler})
 
 if(NOT RESOLVEPATHS_STATIC)
@@ -70,9 +60,8 @@ if(NOT RESOLVEPATHS_STATIC)
         message(FATAL_ERROR "RESOLVEPATHS_TARGET names this machine's own processor "
             "(${host_target}), which the test preset builds for; choose another")
     endif()
+    # Test tools (bats, strace) are the host's; headers and libraries the target's.
     set(CMAKE_FIND_ROOT_PATH /usr/${gnu_triplet})
-    # Test tools (bats, strace) are the host's; headers and
-    # libraries are the target's.
     set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
     set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
     set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
@@ -85,12 +74,6 @@ endif()
 # place of glibc's. Debian's driver rules for musl would turn -static-pie
 # into a dynamic PIE, so those made from musl-static-pie-gcc.in start from
 # rcrt1.o and link static-pie.
-if(NOT EXISTS ${musl_lib}/rcrt1.o AND musl_debian GREATER 12)
-    message(FATAL_ERROR "The static ${RESOLVEPATHS_TARGET} build needs musl-dev:${debian_arch}, "
-        "which Debian has from Debian ${musl_debian} on; build it there, in a Debian "
-        "${musl_debian} system or chroot (.ci/debian-chroot, as .ci/run does)")
-endif()
-require("${packages}" ${musl_lib}/rcrt1.o ${musl_lib}/musl-gcc.specs)
 # CMake finds binutils by the C++ compiler's name, which this gcc is not.
 string(REGEX REPLACE "gcc$" "" binutils_prefix "${compiler}")
 set(CMAKE_STRIP ${binutils_prefix}strip CACHE FILEPATH "The target's strip" FORCE)

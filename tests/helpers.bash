@@ -1,9 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
 # shellcheck shell=bash disable=SC2034 # what it sets is for the bats files
-# Shared by the bats files: the binary under test, fixtures, exact comparisons.
-# They are told RESOLVEPATHS (by hand, the test preset's build is the default),
-# EMULATOR where the binary needs one, and C_LIBRARY.
+# Shared by the bats files, which are told RESOLVEPATHS, the binary (by hand, the
+# test preset's build), EMULATOR where the binary needs one, and C_LIBRARY.
 
 # binary: absolute, since tests change directory; tool: what they run, under EMULATOR if any.
 binary=${RESOLVEPATHS:-$BATS_TEST_DIRNAME/../build/test/resolvepaths}
@@ -22,20 +21,11 @@ require_binary() {
     [ -x "$binary" ] || skip "no binary at $binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
     ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "to run the target's code"
 }
-
 # installed NAME: NAME is on PATH and can be run, not merely named by bash.
-installed() {
-    [ -x "$(command -v "$1")" ]
-}
-
-require_command() {
-    installed "$1" || skip "$1 is not installed${2:+ ($2)}"
-}
-
+installed() { [ -x "$(command -v "$1")" ]; }
+require_command() { installed "$1" || skip "$1 is not installed${2:+ ($2)}"; }
 # unchecked REASON: says in the output what the test could not check, and why.
-unchecked() {
-    printf '# not checked: %s\n' "$1" >&3
-}
+unchecked() { printf '# not checked: %s\n' "$1" >&3; }
 
 # load_failures: failure[NAME] is the stderr line for errno NAME, as the C library under test words it.
 load_failures() {
@@ -55,10 +45,7 @@ make_fixture() {
     root=$(cd "$fixture" && pwd -P)
     cd "$root" || return
 }
-
-setup() {
-    make_fixture
-}
+setup() { make_fixture; }
 
 # rm -rf first; level by level where it fails, opening mode-000 directories (some rm fail past PATH_MAX).
 teardown() {
