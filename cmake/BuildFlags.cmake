@@ -1,8 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# resolvepaths_build_flags, which every program built here links: warnings,
-# no C++ runtime, and either the sanitizers or the toolchain's hardening,
-# each option only where the toolchain takes it.
+# resolvepaths_build_flags, which every program built here links: warnings, no
+# C++ runtime, and the sanitizers or the hardening, each where the toolchain takes it.
 include(CheckCXXSourceCompiles)
 include(CheckPIESupported)
 
@@ -12,9 +11,9 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 target_compile_options(resolvepaths_build_flags INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wformat=2 -fno-exceptions -fno-rtti)
 
-# use_options(RESULT COMPILE-OPTIONS LINK-OPTIONS): adds the options if a
-# program builds with all of them, as cached in RESULT; with -Werror, as
-# clang only warns of an option it lacks.
+# use_options(RESULT COMPILE-OPTIONS LINK-OPTIONS): adds the options if a program
+# builds with them all (cached in RESULT), with -Werror, as clang only warns of
+# an option it lacks.
 function(use_options result compile link)
     list(JOIN compile " " CMAKE_REQUIRED_FLAGS)
     string(PREPEND CMAKE_REQUIRED_FLAGS "-Werror ")
@@ -32,11 +31,12 @@ check_pie_supported()
 if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED)
     message(STATUS "Hardening: this toolchain lacks pie (-pie)")
 endif()
-# The sanitizers' runtime needs the C++ library, so it is linked in.
+# The sanitizers' runtime needs the C++ library, so it stays linked.
 option(RESOLVEPATHS_SANITIZE "Build with ASan and UBSan instead of the hardening flags" OFF)
 if(RESOLVEPATHS_SANITIZE)
-    use_options(SANITIZERS "-fsanitize=address,undefined;-fno-sanitize-recover=all;-fno-omit-frame-pointer"
-        -fsanitize=address,undefined)
+    set(sanitizers -fsanitize=address,undefined)
+    use_options(SANITIZERS "${sanitizers};-fno-sanitize-recover=all;-fno-omit-frame-pointer"
+        ${sanitizers})
     if(NOT SANITIZERS)
         message(FATAL_ERROR "RESOLVEPATHS_SANITIZE: this toolchain cannot link a program "
             "built with -fsanitize=address,undefined; build without it (the test preset) instead")
@@ -44,17 +44,16 @@ if(RESOLVEPATHS_SANITIZE)
     return()
 endif()
 
-# The binary links the C library alone where the driver can leave the C++
-# library out (clang, gcc 13) or the linker drops what is not used.
+# The C library alone is linked where the driver can leave the C++ library
+# out (clang, gcc 13) or the linker drops what is not used.
 use_options(LINKS_WITHOUT_CXX_LIBRARY "" -nostdlib++)
 if(NOT LINKS_WITHOUT_CXX_LIBRARY)
     use_options(LINKS_AS_NEEDED "" LINKER:--as-needed)
 endif()
 
-# The hardening, with the compiler's command line kept in the binary, which
-# shows the flags that leave no other trace. One probe for the whole set, as
-# GCC and Clang take it on x86 Linux; elsewhere one for each, naming those
-# the toolchain lacks.
+# The hardening, with the compiler's command line kept in the binary to show
+# the flags that leave no other trace. One probe for the set, as GCC and Clang
+# take it on x86 Linux; else one for each, naming those the toolchain lacks.
 set(hardening_compile -fstack-protector-strong -fstack-clash-protection -fcf-protection
     -frecord-gcc-switches)
 set(hardening_link LINKER:-z,relro LINKER:-z,now)

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# The lint preset's checks beyond clang-tidy's and cppcheck's: the shell scripts,
+# The lint preset's checks beyond clang-tidy's: the shell scripts,
 # sourced files followed; the workflows, which run nowhere before a push; and
 # every file's licence, as reuse reads it from git's files. A check whose tool
 # is missing is left out here, and the lint preset, which names it, then fails.
@@ -17,7 +17,8 @@ if(REUSE)
     add_custom_target(licensing COMMAND ${REUSE} --root ${PROJECT_SOURCE_DIR} lint VERBATIM)
 endif()
 file(GLOB workflows ${PROJECT_SOURCE_DIR}/.github/workflows/*.yml)
-add_custom_target(workflow_pins COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)
+add_custom_target(workflow_pins
+    COMMAND ${PROJECT_SOURCE_DIR}/.ci/workflow-pins ${workflows} VERBATIM)
 # action-validator reads one file at a time, and its schema predates the
 # attestations permission, so it reads a copy of each without it.
 if(ACTION_VALIDATOR)
@@ -26,8 +27,9 @@ if(ACTION_VALIDATOR)
         cmake_path(GET workflow FILENAME name)
         file(READ ${workflow} text)
         string(REPLACE ", attestations: write" "" text "${text}")
-        file(WRITE ${PROJECT_BINARY_DIR}/workflows/${name} "${text}")
-        list(APPEND check_commands COMMAND ${ACTION_VALIDATOR} ${PROJECT_BINARY_DIR}/workflows/${name})
+        set(copy ${PROJECT_BINARY_DIR}/workflows/${name})
+        file(WRITE ${copy} "${text}")
+        list(APPEND check_commands COMMAND ${ACTION_VALIDATOR} ${copy})
     endforeach()
     add_custom_target(workflow_check ${check_commands} VERBATIM)
 endif()

@@ -27,7 +27,7 @@ setup() {
     PATH=$BATS_TEST_TMPDIR/bin:$PATH
 }
 
-@test "capture, lines, physical ..: a name ending in a line feed, a file named ERROR, .. after a link" {
+@test "capture, lines, physical ..: a name ending in a line feed, a file ERROR, .. after a link" {
     mkdir nl $'nl\n' real real/sub
     touch file ERROR
     ln -s real/sub link
@@ -41,15 +41,17 @@ setup() {
         sh -c "$(idiom lines)" example file missing ERROR
     # A name from someone else forges a line there; the capture idiom still reaches it.
     mkdir -p $'evil\n/etc'
-    expect 0 "resolved: $root/evil"$'\nresolved: /etc\n' "" sh -c "$(idiom lines)" example $'evil\n/etc'
+    expect 0 "resolved: $root/evil"$'\nresolved: /etc\n' "" \
+        sh -c "$(idiom lines)" example $'evil\n/etc'
     expect 0 "$root/evil"$'\n/etc|' "" sh -c "$capture" example $'evil\n/etc'
     # physical-dotdot: after cd through a symbolic link, .. is the target's parent.
     expect 0 "$root/real"$'\n' "" sh -c "$(idiom physical-dotdot)"
 }
 
-@test "xargs, from find or from a file: one result per path, in order, and the status that xargs makes of it" {
+@test "xargs, from find or from a file: one result per path, in order, and xargs's status" {
     # POSIX lets xargs exit with any status from 1 to 125 when a run failed.
-    local show_status=$'\ncase $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
+    local show_status='
+case $status in 0 | 12[6-9] | 1[3-9]? | 2??) echo "$status" ;; *) echo 1-125 ;; esac'
     mkdir $'dir\n' plain
     touch $'dir\n/a.conf' plain/b.conf plain/c.txt
     find "$root" -name '*.conf' >want
@@ -78,6 +80,6 @@ setup() {
 @test "the README names a static release file for each Linux target" {
     targets=$(awk '!/^#/ { print $5 }' "$BATS_TEST_DIRNAME/../cmake/linux-targets" | sort)
     [ -n "$targets" ]
-    expect 0 "$targets"$'\n' "" bash -c \
-        'sed -n "s/.*resolvepaths-VERSION-\(.*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p" "$0" | sort -u' "$readme"
+    local file='s/.*resolvepaths-VERSION-\(.*-linux-musl[a-z]*\)\.tar\.gz.*/\1/p'
+    expect 0 "$targets"$'\n' "" bash -c 'sed -n "$1" "$0" | sort -u' "$readme" "$file"
 }

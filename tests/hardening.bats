@@ -14,7 +14,8 @@ setup() {
 
 # has PATTERN READELF-OPTIONS...: readelf's report on the binary matches PATTERN.
 has() {
-    readelf -W "${@:2}" "$binary" | grep -E -q -- "$1" || { echo "readelf ${*:2}: no '$1'"; return 1; }
+    readelf -W "${@:2}" "$binary" | grep -E -q -- "$1" ||
+        { echo "readelf ${*:2}: no '$1'"; return 1; }
 }
 
 @test "links nothing but the C library: static, or libc and its loader" {
@@ -33,10 +34,11 @@ has() {
     has '\(FLAGS\).*BIND_NOW' -d
 }
 
-@test "the stack protector, stack clash and control-flow protection, and glibc's fortified realpath" {
+@test "stack protector, stack clash and control-flow protection, glibc's fortified realpath" {
     has ' -fstack-protector-strong( |$)' -p .GCC.command.line
     has ' -fstack-clash-protection( |$)' -p .GCC.command.line
-    if readelf -h "$binary" | grep -q -E 'Machine: +(Advanced Micro Devices X86-64|Intel 80386)'; then
+    local x86='Machine: +(Advanced Micro Devices X86-64|Intel 80386)'
+    if readelf -h "$binary" | grep -q -E "$x86"; then
         has ' -fcf-protection(=full)?( |$)' -p .GCC.command.line
     fi
     # Dynamic, the handler comes from the C library; glibc also checks realpath into the buffer.

@@ -18,7 +18,8 @@ fi
 errno_text=${binary%/*}/errno_text exec_with=${binary%/*}/exec_with
 
 require_binary() {
-    [ -x "$binary" ] || skip "no binary at $binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
+    [ -x "$binary" ] ||
+        skip "no binary at $binary: set RESOLVEPATHS, or run cmake --workflow --preset test"
     ((${#emulator[@]} == 0)) || require_command "${emulator[0]}" "to run the target's code"
 }
 # installed NAME: NAME is on PATH and can be run, not merely named by bash.
@@ -27,7 +28,7 @@ require_command() { installed "$1" || skip "$1 is not installed${2:+ ($2)}"; }
 # unchecked REASON: says in the output what the test could not check, and why.
 unchecked() { printf '# not checked: %s\n' "$1" >&3; }
 
-# load_failures: failure[NAME] is the stderr line for errno NAME, as the C library under test words it.
+# load_failures: failure[NAME] is the stderr line for errno NAME, in the C library's words.
 load_failures() {
     declare -gA failure
     local name text
@@ -47,7 +48,7 @@ make_fixture() {
 }
 setup() { make_fixture; }
 
-# rm -rf first; level by level where it fails, opening mode-000 directories (some rm fail past PATH_MAX).
+# rm -rf first; where it fails (some do past PATH_MAX), level by level, opening mode-000 ones.
 teardown() {
     [ -n "${fixture:-}" ] || return 0
     cd "$fixture/.." && { rm -rf "$fixture" 2>/dev/null || remove_tree "${fixture##*/}"; }
@@ -69,7 +70,8 @@ expect() {
     "${@:4}" >"$out" 2>"$err" || status=$?
     printf '%s' "$want_out" >"$out.want"
     printf '%s' "$want_err" >"$err.want"
-    [ "$status" -eq "$want_status" ] || { echo "exit status $status, expected $want_status"; failed=1; }
+    [ "$status" -eq "$want_status" ] ||
+        { echo "exit status $status, expected $want_status"; failed=1; }
     for stream in "$out" "$err"; do
         if ! cmp "$stream.want" "$stream"; then
             diff <(od -An -c "$stream.want") <(od -An -c "$stream") | head -n 20 || true

@@ -1,7 +1,7 @@
 #!/usr/bin/env bats
 # SPDX-FileCopyrightText: 2026 The resolvepaths authors
 # SPDX-License-Identifier: ISC
-# Failures strace injects into the writes and the close: status 2, the failure's reason, an output prefix.
+# Failures strace injects into the writes and the close: status 2, the reason, an output prefix.
 
 load helpers
 

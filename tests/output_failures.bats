@@ -30,7 +30,7 @@ setup() {
     expect 0 "" "" bash -c 'exec "$0" >&-' "$tool"
 }
 
-@test "past the file-size limit: SIGXFSZ at its default ends the tool after a whole line or more; ignored, it is reported" {
+@test "past the file-size limit: SIGXFSZ at its default ends the tool; ignored, it is reported" {
     (ulimit -f 8) 2>/dev/null || skip "a file-size limit cannot be set here (ulimit -f)"
     "$tool" "${many[@]}" >whole
     expect $((128 + $(kill -l XFSZ))) "" "" \
@@ -43,9 +43,10 @@ setup() {
         bash -c 'ulimit -f 8 && exec "$@" >big' - "${with[@]}" SIGXFSZ=ignored "$tool" "${many[@]}"
 }
 
-@test "a reader that has gone: SIGPIPE at its default ends the tool silently; ignored or blocked, it is reported" {
+@test "a reader gone: SIGPIPE at its default ends the tool; ignored or blocked, it is reported" {
     expect $((128 + $(kill -l PIPE))) "$root"$'\n' "" \
-        bash -c '"$@" | head -n 1; exit "${PIPESTATUS[0]}"' - "${with[@]}" SIGPIPE=default "$tool" "${many[@]}"
+        bash -c '"$@" | head -n 1; exit "${PIPESTATUS[0]}"' \
+        - "${with[@]}" SIGPIPE=default "$tool" "${many[@]}"
     # More than a pipe holds, so the reader is gone before the writer ends.
     local state
     for state in ignored blocked; do
@@ -54,7 +55,7 @@ setup() {
     done
 }
 
-@test "a standard output left non-blocking fails with EAGAIN once the pipe is full, reported like any write" {
+@test "a standard output left non-blocking fails with EAGAIN once the pipe is full" {
     # The pipe is open for reading, but is read only once the tool has ended, so it fills.
     mkfifo pipe
     expect 2 "" "${failure[EAGAIN]}" bash -c '"$@" >pipe & exec 3<pipe; wait "$!"' \

@@ -5,10 +5,10 @@
 
 load helpers
 
-# case_ WORD LINE: a row of the table, a word and the line it must yield.
+# case_ WORD LINE: a row of the table; case_by_library WORD GLIBC_LINE MUSL_LINE:
+# a row whose line is the C library's own affair.
 words=() lines=()
 case_() { words+=("$1"); lines+=("$2"); }
-# case_by_library WORD GLIBC_LINE MUSL_LINE: a row whose line is the C library's own affair.
 case_by_library() {
     case ${C_LIBRARY:-} in
         glibc) case_ "$1" "$2" ;;
@@ -30,16 +30,14 @@ expect_table() {
     expect 0 "" "" bash -c 'exec -a . "$0"' "$tool"
 }
 
-@test "words resolve one line each, in order, whatever they look like, as the C library has it where C libraries differ" {
+@test "words resolve one line each, in order, whatever they look like, as the C library has it" {
     mkdir -p dir/sub
     touch -- file -n --help
     for link in rel_link=file rel_chain=rel_link abs_link="$root/dir/sub" abs_chain=abs_link \
         dangling=nowhere loop_a=loop_b loop_b=loop_a chain1=file; do
         ln -s "${link#*=}" "${link%%=*}"
     done
-    for length in {2..41}; do
-        ln -s "chain$((length - 1))" "chain$length"
-    done
+    for length in {2..41}; do ln -s "chain$((length - 1))" "chain$length"; done
     case_ file "$root/file"
     case_ missing ERROR
     case_ dir/sub/../../file "$root/file"
@@ -83,7 +81,7 @@ expect_table() {
     expect_table 0 "$tool"
 }
 
-@test "a result must be shorter than PATH_MAX (4096) bytes, whatever the word's length, and the run goes on" {
+@test "a result must be shorter than PATH_MAX (4096) bytes, whatever the word's length" {
     : >file
     # deep: a directory 4095 - 1 - N bytes long, N from 1 to 201, built by relative steps of 201.
     printf -v segment '%0200d' 0
@@ -118,7 +116,7 @@ expect_table() {
     cp "$tool" "$copy"
     chmod 755 "$copy"
     if [ "$(id -u)" -eq 0 ]; then
-        require_command setpriv "to run as an unprivileged user, since root passes every permission check"
+        require_command setpriv "to run as an unprivileged user: root passes every permission check"
         as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
         [ "$("${as_user[@]}" id -u)" = 65534 ] || skip "this setpriv cannot switch to user 65534"
     fi
@@ -133,7 +131,8 @@ expect_table() {
 @test "10,000 words give exactly 10,000 lines, in order" {
     # 100 files, and one awk per list: a shell is slow at 10,000; words 7, 14... are missing.
     touch f{0..99}
-    mapfile -t words < <(awk 'BEGIN { for (i = 1; i <= 10000; i++) print i % 7 ? "f" i % 100 : "m" }')
+    mapfile -t words < <(awk \
+        'BEGIN { for (i = 1; i <= 10000; i++) print i % 7 ? "f" i % 100 : "m" }')
     mapfile -t lines < <(awk -v root="$root" \
         'BEGIN { for (i = 1; i <= 10000; i++) print i % 7 ? root "/f" i % 100 : "ERROR" }')
     expect_table 1 "$tool"
