@@ -12,12 +12,7 @@ if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
         COMMENT "Writing ${source_release}.tar.gz from the last commit" VERBATIM)
 endif()
 
-# The toolchain file names the target; otherwise the compiler does.
-if(NOT RESOLVEPATHS_PACKAGE_TARGET)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
-        OUTPUT_VARIABLE RESOLVEPATHS_PACKAGE_TARGET OUTPUT_STRIP_TRAILING_WHITESPACE)
-endif()
-set(CPACK_SYSTEM_NAME ${RESOLVEPATHS_PACKAGE_TARGET})
+# cmake/linux-target.cmake names the .tar.gz for its target (CPACK_SYSTEM_NAME).
 set(CPACK_GENERATOR TGZ)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -28,6 +28,13 @@ static bool set_signal(int signal_number, const char *state)
            sigprocmask(SIG_BLOCK, &only, nullptr) == 0;
 }
 
+// The rest of SETTING after PREFIX, or null where SETTING does not begin so.
+static const char *after(const char *setting, const char *prefix)
+{
+    size_t length = strlen(prefix);
+    return strncmp(setting, prefix, length) == 0 ? setting + length : nullptr;
+}
+
 static bool apply(const char *setting)
 {
     if (strcmp(setting, "stdout=nonblocking") == 0) {
@@ -35,29 +42,30 @@ static bool apply(const char *setting)
         return flags != -1 &&
                fcntl(STDOUT_FILENO, F_SETFL, flags | O_NONBLOCK) != -1;
     }
-    if (strncmp(setting, "SIGPIPE=", 8) == 0) {
-        return set_signal(SIGPIPE, setting + 8);
+    if (const char *state = after(setting, "SIGPIPE="); state != nullptr) {
+        return set_signal(SIGPIPE, state);
     }
-    if (strncmp(setting, "SIGXFSZ=", 8) == 0) {
-        return set_signal(SIGXFSZ, setting + 8);
+    if (const char *state = after(setting, "SIGXFSZ="); state != nullptr) {
+        return set_signal(SIGXFSZ, state);
     }
     return false;
 }
 
 int main(int argc, char *argv[])
 {
+    const int cannot_run = 127; // as a shell reports a command it cannot run
     int arg = 1;
     for (; arg < argc && strchr(argv[arg], '=') != nullptr; ++arg) {
         if (!apply(argv[arg])) {
             (void)fprintf(stderr, "exec_with: cannot apply %s\n", argv[arg]);
-            return 127;
+            return cannot_run;
         }
     }
     if (arg == argc) {
         (void)fprintf(stderr, "usage: exec_with SETTING... PROGRAM [ARG...]\n");
-        return 127;
+        return cannot_run;
     }
     execvp(argv[arg], argv + arg);
     perror(argv[arg]);
-    return 127;
+    return cannot_run;
 }

@@ -42,6 +42,6 @@ has() {
         has ' -fcf-protection(=full)?( |$)' -p .GCC.command.line
     fi
     # Dynamic, the handler comes from the C library; glibc also checks realpath into the buffer.
-    [ -z "$interpreter" ] || has ' __stack_chk_fail\b' --dyn-syms
-    [ "${C_LIBRARY:-}" != glibc ] || has ' __realpath_chk\b' --dyn-syms
+    [ -z "$interpreter" ] || has ' __stack_chk_fail(@| |$)' --dyn-syms
+    [ "${C_LIBRARY:-}" != glibc ] || has ' __realpath_chk(@| |$)' --dyn-syms
 }

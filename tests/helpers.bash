@@ -38,6 +38,20 @@ load_failures() {
     [ -n "${failure[EPIPE]:-}" ] || { echo "$errno_text gave no errno texts"; return 1; }
 }
 
+# setup_many: a fixture, failure[] and many: 10,000 words, more output than a
+# pipe or an output buffer holds.
+setup_many() {
+    make_fixture
+    load_failures
+    mapfile -t many < <(awk -v root="$root" 'BEGIN { for (i = 0; i < 10000; i++) print root }')
+}
+
+# is_prefix PART WHOLE: the file PART is the beginning of the file WHOLE.
+is_prefix() {
+    local size=$(($(wc -c <"$1")))
+    ((size == 0)) || dd if="$2" bs="$size" count=1 2>/dev/null | cmp -s - "$1"
+}
+
 # make_fixture: a new working directory, searchable by all; root, its physical path, is the oracle.
 make_fixture() {
     require_binary

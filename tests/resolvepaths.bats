@@ -81,29 +81,32 @@ expect_table() {
     expect_table 0 "$tool"
 }
 
-@test "a result must be shorter than PATH_MAX (4096) bytes, whatever the word's length" {
+@test "a result must be shorter than PATH_MAX bytes, whatever the word's length" {
+    # The system's limit, the size of the tool's buffer (4096 on Linux).
+    max=$(getconf PATH_MAX /) && [[ $max =~ ^[0-9]+$ ]] || skip "getconf gives no PATH_MAX for /"
     : >file
-    # deep: a directory 4095 - 1 - N bytes long, N from 1 to 201, built by relative steps of 201.
+    # deep: a directory max - 2 - N bytes long, N from 1 to 201, built by relative steps of 201.
     printf -v segment '%0200d' 0
-    while ((${#PWD} + 201 + 2 <= 4095)); do
+    while ((${#PWD} + 201 + 2 <= max - 1)); do
         mkdir "$segment" && cd "$segment"
     done
     deep=$PWD
-    printf -v name95 '%0*d' $((4095 - ${#deep} - 1)) 0
-    mkdir "$name95" "${name95}0" "${name95}0/past"
-    # Short words, through a link to deep, for results of 4095 and 4096 bytes.
+    # fits: the name that makes a result of max - 1 bytes, and fits0 one of max.
+    printf -v fits '%0*d' $((max - 1 - ${#deep} - 1)) 0
+    mkdir "$fits" "${fits}0" "${fits}0/past"
+    # Short words, through a link to deep.
     ln -s "$deep" "$root/deep"
-    case_ "$root/deep/$name95" "$deep/$name95"
-    case_ "$root/deep/${name95}0" ERROR
+    case_ "$root/deep/$fits" "$deep/$fits"
+    case_ "$root/deep/${fits}0" ERROR
     case_ "$root/file" "$root/file"
-    # Relative words, from a working directory of 4095 bytes.
-    cd "$name95"
-    case_by_library . "$deep/$name95" ERROR
-    case_ "../${name95}0" ERROR
-    case_ "../${name95}0/past/.." ERROR
+    # Relative words, from a working directory of max - 1 bytes.
+    cd "$fits"
+    case_by_library . "$deep/$fits" ERROR
+    case_ "../${fits}0" ERROR
+    case_ "../${fits}0/past/.." ERROR
     expect_table 1 "$tool"
     # Past PATH_MAX the working directory itself has no path that fits.
-    cd "../${name95}0/past"
+    cd "../${fits}0/past"
     expect 1 $'ERROR\n'"$root/file"$'\n' "" "$tool" . "$root/file"
 }
 
